@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+
+#include "picture/formats/jpeg_reader.h"

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+
+#include "picture/formats/png_reader.h"
