@@ -18,6 +18,7 @@ std::string IntegerToText(std::int32_t value);
 // Folds GBK full-width forms to ASCII, then reads the longest leading decimal literal
 // (exponent letters e, E, d, D; "." whatever the locale). No number gives 0.
 double TextToNumber(std::string_view text);
+double TextToNumber(const char* text);
 
 // Chops toward zero; NaN, infinities and values outside the 64-bit range give
 // 0x8000000000000000. Callers keep the low 32 bits (see LowBits32).
