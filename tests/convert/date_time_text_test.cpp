@@ -59,7 +59,7 @@ TEST(DateTimeToText, ClampsAndRoundsToTheNearestSecond) {
         {44260 + 0.4 * second, "2021年3月5日"},
         {44260 + 0.6 * second, "2021年3月5日0时0分1秒"},
         {44260 - 0.4 * second, "2021年3月5日"},  // 4 March 23:59:59.6 rounds to midnight
-        {-0.99999999, "1899年12月30日"},         // 29 December rounds up to the next day
+        {-1.99999999, "1899年12月30日"},         // 29 December 23:59:59.999 rounds up
     };
     for (const auto& [value, utf8] : cases)
         EXPECT_EQ(Utf8FromGbk(DateTimeToText(value)), utf8) << value;
