@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QFont;
 
 namespace qc {
+
+struct CaptionFont;
 
 // A logical font record as controls hold it. Only height, width, the two angles, weight,
 // the three flags and the face are used when a font is made from it.
@@ -29,14 +32,41 @@ struct FontDescription {
     bool operator==(const FontDescription&) const = default;
 };
 
+// The face name field holds 31 bytes before its terminator.
+inline constexpr std::size_t kFaceNameMaxBytes = 31;
+
+// GBK "宋体", the face the font button falls back to.
+inline constexpr std::string_view kSongTiFace = "\xCB\xCE\xCC\xE5";
+
 // The screen's vertical dots per inch, as fonts are sized by.
 int ScreenDotsPerInch();
 
-// −round(points × DPI / 72), halves away from zero.
+// −round(points × DPI / 72), halves away from zero; saturates at the 32-bit range.
 std::int32_t PointsToHeight(double points, int dotsPerInch);
 
+// round(|height| × 72 / DPI), the point size a height stands for.
+std::int32_t HeightToPoints(std::int32_t height, int dotsPerInch);
+
+// The GBK text cut to at most maxBytes without splitting a double-byte character, and at its
+// first zero byte.
+std::string CutGbk(std::string_view gbk, std::size_t maxBytes);
+
 // The font a control draws with; none, or a description that cannot be made, gives the default
-// GUI font.
+// GUI font. The escapement is not part of a QFont: painters rotate by it.
 QFont MakeFont(const std::optional<FontDescription>& description);
+
+// The description of a font as the font chooser hands it back.
+FontDescription DescriptionOfFont(const QFont& font, int dotsPerInch);
+
+// The description of the default GUI font, used when one field changes on a label without one.
+FontDescription DefaultGuiFontDescription(int dotsPerInch);
+
+// The whole font that the font button applies.
+FontDescription DescriptionFromCaptionFont(const CaptionFont& font, int dotsPerInch);
+
+// One field changed on the current description (the default GUI font's when none).
+FontDescription WithBold(const std::optional<FontDescription>& current, int bold);
+FontDescription WithSize(const std::optional<FontDescription>& current, int points,
+                         int dotsPerInch);
 
 }  // namespace qc
