@@ -1,9 +1,66 @@
 #include <QApplication>
-#include <QWidget>
+#include <QDir>
+#include <QFont>
+#include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+#include "shell/fatal_error.h"
+#include "shell/main_window.h"
+#include "shell/program_state.h"
+
+namespace {
+
+bool HasDisplay() {
+    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
+           std::getenv("WAYLAND_DISPLAY");
+}
+
+// The layout names Windows faces; map them to the CJK faces a Linux desktop has.
+void SubstituteFonts() {
+    const QStringList sans = {QStringLiteral("Noto Sans CJK SC"),
+                              QStringLiteral("WenQuanYi Micro Hei"),
+                              QStringLiteral("Droid Sans Fallback")};
+    const QStringList serif = {QStringLiteral("Noto Serif CJK SC"),
+                               QStringLiteral("AR PL UMing CN"),
+                               QStringLiteral("Noto Sans CJK SC")};
+    QFont::insertSubstitutions(QStringLiteral("微软雅黑"), sans);
+    QFont::insertSubstitutions(QStringLiteral("Microsoft YaHei"), sans);
+    QFont::insertSubstitutions(QStringLiteral("宋体"), serif);
+    QFont::insertSubstitutions(QStringLiteral("SimSun"), serif);
+    QFont gui(QStringLiteral("Noto Sans CJK SC"));
+    gui.setPixelSize(12);
+    QApplication::setFont(gui);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fprintf(
+            stderr,
+            "quipcanvas: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
+        return 1;
+    }
     QApplication app(argc, argv);
-    QWidget w;
-    w.show();
-    return app.exec();
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    SubstituteFonts();
+
+    qc::ProgramState state;
+    int code = 0;
+    try {
+        qc::MainWindow window(state);
+        window.setWindowIcon(QIcon(QStringLiteral(":/icon/quipcanvas-128.png")));
+        window.centreOnScreen();
+        window.show();
+        window.activateWindow();
+        code = app.exec();
+    } catch (const std::bad_alloc&) {
+        qc::ShowFatalError(qc::AllocationFailureMessage(qc::LastFailedAllocationSize()));
+        code = -1;
+    }
+    // The exit hook: release the caption font record.
+    state.captionFont.name.reset();
+    return code;
 }

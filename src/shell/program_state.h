@@ -13,7 +13,7 @@ struct CaptionFont {
     std::int32_t italic = 0;
     std::int32_t strikeout = 0;
     std::int32_t underline = 0;
-    std::int32_t size = 9;                     // points
+    std::int32_t size = 9;                                 // points
     std::optional<std::string> name = "\xCB\xCE\xCC\xE5";  // GBK "宋体"
 };
 

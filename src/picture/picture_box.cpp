@@ -1,0 +1,114 @@
+#include "picture/picture_box.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "picture/formats/picture_decoder.h"
+#include "picture/qimage_view.h"
+
+namespace qc {
+namespace {
+
+constexpr int kMaxExtent = 32627;
+// Above this many pixels the box is drawn from the original region by region instead of
+// keeping a whole scaled copy (a fully zoomed box would need gigabytes).
+constexpr qint64 kMaxCachedPixels = 16 * 1024 * 1024;
+
+// The picture as the box draws it: opaque, transparent parts over the box's background.
+QImage DrawablePicture(const DecodedPicture& picture, QRgb background) {
+    Bitmap image = picture.image;
+    if (image.hasAlpha()) {
+        auto copy = image.clone();
+        if (!copy) return {};
+        image = std::move(copy.value());
+        if (picture.kind == PictureKind::Gif) {
+            // A still GIF draws its transparent colour as an ordinary colour.
+            std::uint32_t* p = image.pixels();
+            for (std::size_t i = 0, n = image.pixelCount(); i < n; ++i) p[i] |= 0xFF000000u;
+            image.setHasAlpha(false);
+        } else {
+            BlendOver(image, background & 0xFFFFFF);
+        }
+    }
+    return ImageView(image);
+}
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PictureBox::~PictureBox() = default;
+
+QColor PictureBox::backgroundColour() const {
+    return palette().color(QPalette::Button);
+}
+
+void PictureBox::clearPicture() {
+    m_picture = DecodedPicture();
+    m_source = QImage();
+    m_scaled = QImage();
+}
+
+void PictureBox::assignPicture(const QByteArray& bytes) {
+    clearPicture();
+    DecodedPicture picture;
+    if (!bytes.isEmpty()) {
+        auto decoded = DecodePicture(std::span(
+            reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+        if (decoded) picture = std::move(decoded.value());
+    }
+    assignDecoded(bytes, std::move(picture));
+}
+
+void PictureBox::assignDecoded(const QByteArray& bytes, DecodedPicture picture) {
+    clearPicture();
+    m_bytes = bytes;
+    m_picture = std::move(picture);
+    if (!m_picture.image.isNull()) m_source = DrawablePicture(m_picture, backgroundColour().rgb());
+    update();
+}
+
+void PictureBox::setBoxLeft(int left) {
+    move(std::clamp(left, -kMaxExtent, kMaxExtent), y());
+}
+void PictureBox::setBoxTop(int top) {
+    move(x(), std::clamp(top, -kMaxExtent, kMaxExtent));
+}
+void PictureBox::setBoxWidth(int width) {
+    resize(std::clamp(width, 0, kMaxExtent), height());
+}
+void PictureBox::setBoxHeight(int height) {
+    resize(width(), std::clamp(height, 0, kMaxExtent));
+}
+
+const QImage& PictureBox::scaledPicture() {
+    if (m_scaled.size() != size()) {
+        m_scaled = m_source.size() == size()
+                       ? m_source
+                       : m_source.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return m_scaled;
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect exposed = event->rect();
+    if (m_source.isNull() || width() == 0 || height() == 0) {
+        painter.fillRect(exposed, backgroundColour());
+        return;
+    }
+    if (qint64(width()) * height() <= kMaxCachedPixels) {
+        // Stretching fills the whole box, so the background never shows beside the picture.
+        painter.drawImage(exposed.topLeft(), scaledPicture(), exposed);
+        return;
+    }
+    m_scaled = QImage();
+    painter.fillRect(exposed, backgroundColour());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), m_source);
+}
+
+}  // namespace qc
