@@ -54,6 +54,4 @@ void OnZoomOut(Controls& ui) {
     Zoom(ui, ZoomDirection::Out);
 }
 
-void OnFileReceived(Controls&, const QString&) {}
-
 }  // namespace qc

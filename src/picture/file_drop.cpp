@@ -1,0 +1,9 @@
+#include <QString>
+
+#include "picture/picture_handlers.h"
+
+namespace qc {
+
+void OnFileReceived(Controls&, const QString&) {}
+
+}  // namespace qc
