@@ -209,7 +209,9 @@ void DecodeGifLzw(std::span<const std::uint8_t> data, int minCodeSize, GifFrameR
             table.first[next] = table.first[previous];
             table.length[next] = std::uint16_t(table.length[previous] + 1);
             ++next;
-            if (next == (1 << codeSize) && codeSize < 12) ++codeSize;
+            // ">=" rather than "==" so a minimum code size of 1, whose first free code
+            // already needs the wider width, still widens.
+            if (next >= (1 << codeSize) && codeSize < 12) ++codeSize;
         }
         previous = code;
         if (rows.done()) return;
