@@ -90,8 +90,6 @@ bool Compress(jpeg_compress_struct& cinfo, ErrorManager& err, Destination& dest,
 
 Result<std::vector<std::uint8_t>> EncodeJpeg(const PixelView& view, int quality) {
     if (view.isEmpty()) return Fail("picture has no pixels");
-    if (view.width > JPEG_MAX_DIMENSION || view.height > JPEG_MAX_DIMENSION)
-        return Fail("picture is too large for JPEG");
     if (quality < 1 || quality > 100) return Fail("JPEG quality must be 1 to 100");
 
     std::vector<std::uint8_t> out;
