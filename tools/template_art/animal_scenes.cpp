@@ -98,9 +98,9 @@ void pandaPeek(Canvas& c) {
     // The stalk is in front of the panda; paws grip it.
     limb(p, polyline({{66, -5}, {66, 205}}), 26, bamboo);
     for (qreal y : {40.0, 100.0, 160.0}) line(p, {52, y}, {80, y}, kLine * 0.8);
-    QPainterPath leaf(QPointF(80, 72));
-    leaf.quadTo(110, 50, 130, 60);
-    leaf.quadTo(106, 76, 80, 72);
+    QPainterPath leaf(QPointF(54, 64));
+    leaf.quadTo(30, 40, 8, 48);
+    leaf.quadTo(30, 70, 54, 64);
     shape(p, leaf, QColor(0x5c, 0xb0, 0x3c));
     ellipse(p, {82, 110}, 11, 9, kPawFill);
     ellipse(p, {82, 132}, 11, 9, kPawFill);
@@ -132,8 +132,9 @@ void pandaAsleep(Canvas& c) {
     p.rotate(-12);
     pandaHead(p, {}, r);
     pandaFace(p, {}, r, Eye::Shut, Mouth::SmallO);
-    ellipse(p, {r * 0.22, r * 0.22}, r * 0.2, r * 0.2, QColor(0xbf, 0xe6, 0xff, 200), kLine * 0.6);
-    ellipse(p, {r * 0.17, r * 0.16}, r * 0.05, r * 0.05, kPaper, 0);
+    ellipse(p, {r * 0.24, r * 0.42}, r * 0.16, r * 0.16, QColor(0xbf, 0xe6, 0xff, 200),
+            kLine * 0.6);
+    ellipse(p, {r * 0.2, r * 0.37}, r * 0.04, r * 0.04, kPaper, 0);
     p.restore();
     zzz(p, {146, 48}, 16);
 }
@@ -217,7 +218,7 @@ void derpCat(Canvas& c) {
     catHead(p, head, 74, fur);
     // Pupils pulled toward the nose: crossed eyes.
     eye(p, head + QPointF(-30, -6), 17, Eye::Open, {1, 0.2});
-    eye(p, head + QPointF(30, -6), 17, Eye::Open, {1, 0.2}, true);
+    eye(p, head + QPointF(30, -6), 17, Eye::Open, {-1, 0.2}, true);
     ellipse(p, head + QPointF(0, 18), 6, 4, QColor(0xf2, 0x6d, 0x7d), kLine * 0.7);
     mouth(p, head + QPointF(0, 28), 26, Mouth::Cat);
     ellipse(p, head + QPointF(4, 38), 5, 6, kTongue, kLine * 0.7);

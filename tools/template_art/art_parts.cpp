@@ -214,8 +214,8 @@ void mouth(QPainter& p, QPointF c, qreal w, Mouth kind, bool mirror) {
                 teeth.cubicTo(h * 0.4, h * 0.35, -h * 0.4, h * 0.35, -h, -lift + h * 0.35);
                 teeth.closeSubpath();
                 shape(p, teeth, kPaper, 0);
-                for (int i = -2; i <= 2; ++i)
-                    line(p, {i * h * 0.3, -h}, {i * h * 0.3, h * 0.3}, kLine * 0.5);
+                for (int i = -1; i <= 1; ++i)
+                    line(p, {i * h * 0.34, -h}, {i * h * 0.34, h * 0.3}, kLine * 0.4);
                 ellipse(p, {0, h * 0.75}, h * 0.5, h * 0.3, kTongue, 0);
                 p.restore();
                 stroke(p, open, kLine * 1.1);
@@ -302,6 +302,15 @@ void hand(QPainter& p, QPointF c, qreal s, qreal angleDeg, Hand kind, const QCol
                 }
                 finger({-s * 0.5, s * 0.1}, {-s * 0.95, -s * 0.3}, t);
                 break;
+            case Hand::Flat: {
+                QPainterPath blade;
+                blade.addRoundedRect(QRectF(-s * 0.5, -s * 1.15, s, s * 1.2), s * 0.4, s * 0.4);
+                shape(p, blade, fill);
+                for (int i = -1; i <= 1; ++i)
+                    line(p, {i * s * 0.25, -s * 0.95}, {i * s * 0.25, -s * 0.45}, kLine * 0.5);
+                finger({-s * 0.5, s * 0.05}, {-s * 0.85, -s * 0.35}, t);
+                break;
+            }
             case Hand::ThumbsUp:
                 finger({-s * 0.1, -s * 0.2}, {-s * 0.1, -s * 1.05}, t * 1.15);
                 break;

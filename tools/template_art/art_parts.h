@@ -77,7 +77,7 @@ enum class Mouth {
 };
 void mouth(QPainter& p, QPointF c, qreal width, Mouth kind, bool mirror = false);
 
-enum class Hand { Open, Fist, ThumbsUp, Point, Peace, Beckon };
+enum class Hand { Open, Flat, Fist, ThumbsUp, Point, Peace, Beckon };
 // A mitten-style hand; `angleDeg` rotates it, 0 = fingers pointing up.
 void hand(QPainter& p, QPointF c, qreal size, qreal angleDeg, Hand kind, const QColor& fill = kSkin,
           bool mirror = false);

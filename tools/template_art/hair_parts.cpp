@@ -39,7 +39,7 @@ void hairFront(QPainter& p, QPointF c, qreal r, Hair hair, const QColor& colour)
         }
         case Hair::Long: {
             QPainterPath fringe(c + QPointF(-r * 1.05, r * 0.3));
-            fringe.cubicTo(c + QPointF(-r * 1.2, -r * 1.2), c + QPointF(r * 1.2, -r * 1.2),
+            fringe.cubicTo(c + QPointF(-r * 1.2, -r * 1.42), c + QPointF(r * 1.2, -r * 1.42),
                            c + QPointF(r * 1.05, r * 0.3));
             fringe.quadTo(c + QPointF(r * 0.75, -r * 0.35), c + QPointF(r * 0.1, -r * 0.5));
             fringe.quadTo(c + QPointF(-r * 0.3, -r * 0.2), c + QPointF(-r * 0.7, -r * 0.3));
@@ -98,8 +98,11 @@ void hairFront(QPainter& p, QPointF c, qreal r, Hair hair, const QColor& colour)
 void personHead(QPainter& p, QPointF c, qreal r, Hair hair, const QColor& hairColour,
                 const QColor& skin) {
     hairBack(p, c, r, hair, hairColour);
-    ellipse(p, c + QPointF(-r * 0.98, r * 0.12), r * 0.16, r * 0.22, skin);
-    ellipse(p, c + QPointF(r * 0.98, r * 0.12), r * 0.16, r * 0.22, skin);
+    // Bobbed and long hair cover the ears.
+    if (hair != Hair::Bob && hair != Hair::Long) {
+        ellipse(p, c + QPointF(-r * 0.98, r * 0.12), r * 0.16, r * 0.22, skin);
+        ellipse(p, c + QPointF(r * 0.98, r * 0.12), r * 0.16, r * 0.22, skin);
+    }
     QPainterPath face(c + QPointF(0, -r));
     face.cubicTo(c + QPointF(r * 1.3, -r), c + QPointF(r * 1.05, r * 0.95), c + QPointF(0, r));
     face.cubicTo(c + QPointF(-r * 1.05, r * 0.95), c + QPointF(-r * 1.3, -r), c + QPointF(0, -r));

@@ -1,5 +1,7 @@
 #include "scenes.h"
 
+#include <QtMath>
+
 namespace art::scenes {
 namespace {
 
@@ -66,10 +68,10 @@ void mushroomPoint(Canvas& c) {
     const QPointF face = mushroomHead(p, head, r);
     eyes(p, face + QPointF(0, -r * 0.08), r * 0.72, r * 0.17, Eye::HalfLid, {0.6, 0.3});
     mouth(p, face + QPointF(r * 0.05, r * 0.28), r * 0.62, Mouth::Grin);
-    // The pointing hand comes at the viewer: drawn big, in front of everything.
-    arm(p, {neck + QPointF(r * 0.4, r * 0.25), {160, 128}});
-    hand(p, {164, 132}, 24, 0, Hand::Point);
-    motionLines(p, {164, 70}, 16, 3, 8, 90);
+    // Pointing out of the picture, at whoever is looking.
+    arm(p, {neck + QPointF(r * 0.4, r * 0.25), {150, 118}});
+    hand(p, {156, 116}, 20, 80, Hand::Point);
+    motionLines(p, {186, 76}, 14, 3, 7, 60);
 }
 
 void mushroomShrug(Canvas& c) {
@@ -81,7 +83,7 @@ void mushroomShrug(Canvas& c) {
     for (int side : {-1, 1}) {
         arm(p, {neck + QPointF(side * r * 0.4, r * 0.2), neck + QPointF(side * r * 1.15, r * 0.45),
                 neck + QPointF(side * r * 1.45, r * 0.05)});
-        hand(p, neck + QPointF(side * r * 1.55, -r * 0.05), 13, side * 70, Hand::Open, kPaper,
+        hand(p, neck + QPointF(side * r * 1.5, -r * 0.1), 15, side * 80, Hand::Open, kPaper,
              side > 0);
     }
     const QPointF face = mushroomHead(p, head, r);
@@ -190,47 +192,56 @@ void mushroomSalute(Canvas& c) {
     eyes(p, face + QPointF(0, -r * 0.06), r * 0.72, r * 0.17, Eye::Open);
     brows(p, face + QPointF(0, -r * 0.3), r * 0.72, r * 0.28, -14, kLine * 1.2);
     mouth(p, face + QPointF(0, r * 0.3), r * 0.34, Mouth::Flat);
-    arm(p, {neck + QPointF(r * 0.4, r * 0.2), neck + QPointF(r * 1.2, -r * 0.2),
-            head + QPointF(r * 0.8, -r * 0.3)});
-    hand(p, head + QPointF(r * 0.7, -r * 0.42), 12, -60, Hand::Open, kPaper, true);
+    // Elbow out to the side, the flat hand at the brow.
+    arm(p, {neck + QPointF(r * 0.4, r * 0.2), neck + QPointF(r * 1.4, -r * 0.4),
+            head + QPointF(r * 0.85, r * 0.05)});
+    hand(p, head + QPointF(r * 0.62, r * 0.02), 13, -100, Hand::Flat, kPaper);
     sparkle(p, {26, 30}, 8);
 }
 
 void mushroomFlat(Canvas& c) {
     auto& p = c.p;
     backdrop(c, QColor(0xe8, 0xe8, 0xee));
-    line(p, {0, 168}, {c.w, 168}, kLine * 0.6, QColor(0xa8, 0xa8, 0xb4));
-    // Lying on its back, head at the left, limbs spread and limp.
-    const QPointF head(56, 128);
-    const qreal r = 40;
-    for (qreal y : {138.0, 160.0})
-        limb(p, polyline({{170, y}, {212, y + (y < 150 ? -6 : 4)}}), kArm + 1, kPaper);
-    arm(p, {{112, 128}, {138, 104}});
-    arm(p, {{112, 156}, {140, 176}});
+    line(p, {0, 172}, {c.w, 172}, kLine * 0.6, QColor(0xa8, 0xa8, 0xb4));
+    // The whole figure laid on its back, head to the left, limbs spread and limp.
     p.save();
-    p.translate(100, 146);
+    p.translate(118, 128);
     p.rotate(-90);
-    mushroomBody(p, {}, r);
+    const QPointF head(0, -62);
+    const qreal r = 44;
+    const QPointF neck = body(p, head, r);
+    arm(p, {neck + QPointF(r * 0.4, r * 0.2), neck + QPointF(r * 0.75, r * 0.5)});
+    const QPointF face = mushroomHead(p, head, r);
+    eyes(p, face + QPointF(0, -r * 0.06), r * 0.66, r * 0.15, Eye::Flat);
+    mouth(p, face + QPointF(0, r * 0.28), r * 0.3, Mouth::Flat);
     p.restore();
-    const QPointF face = mushroomHead(p, head, r, -90);
-    eyes(p, face + QPointF(0, -r * 0.1), r * 0.62, r * 0.15, Eye::Flat);
-    mouth(p, face + QPointF(0, r * 0.26), r * 0.3, Mouth::Flat);
-    ellipse(p, {150, 62}, 12, 14, QColor(255, 255, 255, 200), kLine * 0.6);
-    stroke(p, quad({142, 74}, {130, 90}, {120, 96}), kLine * 0.6);
+    // One arm still holds up a little white flag.
+    arm(p, {{104, 112}, {110, 96}, {112, 84}});
+    line(p, {114, 98}, {114, 34}, kLine * 0.8);
+    QPainterPath flag(QPointF(114, 36));
+    flag.cubicTo(QPointF(128, 28), QPointF(138, 44), QPointF(154, 38));
+    flag.lineTo(154, 62);
+    flag.cubicTo(QPointF(138, 68), QPointF(128, 52), QPointF(114, 60));
+    flag.closeSubpath();
+    shape(p, flag, kPaper);
+    hand(p, {114, 84}, 7, 0, Hand::Fist, kPaper);
 }
 
 void mushroomPeek(Canvas& c) {
     auto& p = c.p;
     backdrop(c, QColor(0xff, 0xf1, 0xd8));
     // The frame's right edge hides half the figure.
-    const QPointF head(c.w - 6, 78);
-    const qreal r = 48;
-    const QPointF face = mushroomHead(p, head, r, -14);
-    eye(p, face + QPointF(-r * 0.34, -r * 0.08), r * 0.18, Eye::Open, {-1, 0});
-    mouth(p, face + QPointF(-r * 0.25, r * 0.3), r * 0.3, Mouth::Smile);
-    blush(p, face + QPointF(-r * 0.5, r * 0.1), r * 0.1, r * 0.12);
-    hand(p, {c.w - 8, 130}, 12, -90, Hand::Open, kPaper);
-    questionMark(p, {40, 48}, 22, -12, kPaper);
+    const qreal r = 58;
+    p.save();
+    p.translate(c.w + 4, 84);
+    p.rotate(-16);
+    const QPointF face = mushroomHead(p, {}, r);
+    eye(p, face + QPointF(-r * 0.36, -r * 0.06), r * 0.2, Eye::Open, {-1, 0});
+    eye(p, face + QPointF(r * 0.36, -r * 0.06), r * 0.2, Eye::Open, {-1, 0}, true);
+    mouth(p, face + QPointF(-r * 0.1, r * 0.3), r * 0.3, Mouth::Smile);
+    p.restore();
+    hand(p, {c.w - 6, 146}, 14, -90, Hand::Open, kPaper);
+    questionMark(p, {34, 40}, 24, -12, kPaper);
 }
 
 void mushroomThumbsUp(Canvas& c) {

@@ -5,20 +5,21 @@ namespace {
 
 const QColor kFaceGrey(0xd6, 0xd3, 0xd0);
 
-// The reaction-face panda head: black ears, a white head and, where the panda's own face
-// would be, a pale oval with a grey rim on which a human face is drawn in ink.
-void memeHead(QPainter& p, QPointF c, qreal r) {
+// The reaction-face panda head: black ears, a white head, the panda's dark eye patches showing
+// round a pale oval on which a human face is drawn in ink. Returns the face's centre.
+QPointF memeHead(QPainter& p, QPointF c, qreal r) {
     pandaHead(p, c, r, false);
-    // Grey smudges where the panda's eye patches fade into the pasted face.
     for (int side : {-1, 1}) {
         p.save();
-        p.translate(c + QPointF(side * r * 0.5, -r * 0.02));
-        p.rotate(side * -25);
-        ellipse(p, {}, r * 0.26, r * 0.34, QColor(0x4a, 0x46, 0x44), 0);
+        p.translate(c + QPointF(side * r * 0.5, -r * 0.16));
+        p.rotate(side * 40);
+        ellipse(p, {}, r * 0.25, r * 0.38, QColor(0x2a, 0x27, 0x25), 0);
         p.restore();
     }
-    ellipse(p, c + QPointF(0, r * 0.1), r * 0.6, r * 0.62, kFaceGrey, 0);
-    ellipse(p, c + QPointF(0, r * 0.1), r * 0.53, r * 0.56, QColor(0xf4, 0xf2, 0xf0), 0);
+    const QPointF face = c + QPointF(0, r * 0.14);
+    ellipse(p, face, r * 0.62, r * 0.66, kFaceGrey, 0);
+    ellipse(p, face + QPointF(0, r * 0.02), r * 0.56, r * 0.61, QColor(0xf6, 0xf4, 0xf2), 0);
+    return face;
 }
 
 void inkNose(QPainter& p, QPointF c, qreal r) {
@@ -33,70 +34,66 @@ void inkNose(QPainter& p, QPointF c, qreal r) {
 void pandaHeadGrin(Canvas& c) {
     auto& p = c.p;
     p.fillRect(QRectF(0, 0, c.w, c.h), kPaper);
-    const QPointF head(100, 84);
-    const qreal r = 74;
-    memeHead(p, head, r);
-    const QPointF face = head + QPointF(0, r * 0.1);
-    // Squinting sly eyes, both glancing to the side under heavy lids.
+    const qreal r = 78;
+    const QPointF face = memeHead(p, {100, 86}, r);
+    const qreal k = r * 1.16;  // the pasted face is drawn in its own units
+    // Narrowed sly eyes glancing sideways under heavy lids, cheeks pushing the lower lids up.
     for (int side : {-1, 1}) {
-        const QPointF e = face + QPointF(side * r * 0.25, -r * 0.14);
-        QPainterPath opening(e + QPointF(-r * 0.15, r * 0.02));
-        opening.quadTo(e + QPointF(0, -r * 0.1), e + QPointF(r * 0.15, r * 0.02));
-        opening.quadTo(e + QPointF(0, r * 0.08), e + QPointF(-r * 0.15, r * 0.02));
+        const QPointF e = face + QPointF(side * k * 0.2, -k * 0.16);
+        QPainterPath opening(e + QPointF(-k * 0.13, k * 0.01));
+        opening.quadTo(e + QPointF(0, -k * 0.08), e + QPointF(k * 0.13, k * 0.01));
+        opening.quadTo(e + QPointF(0, k * 0.06), e + QPointF(-k * 0.13, k * 0.01));
         shape(p, opening, kPaper, 0);
         p.save();
         p.setClipPath(opening);
-        ellipse(p, e + QPointF(-r * 0.06, r * 0.0), r * 0.07, r * 0.07, kInk, 0);
+        ellipse(p, e + QPointF(k * 0.05, 0), k * 0.055, k * 0.055, kInk, 0);
         p.restore();
         stroke(p,
-               quad(e + QPointF(-r * 0.17, r * 0.03), e + QPointF(0, -r * 0.13),
-                    e + QPointF(r * 0.17, r * 0.03)),
-               kLine * 1.5);
-        curve(p, e + QPointF(-r * 0.12, r * 0.09), e + QPointF(0, r * 0.13),
-              e + QPointF(r * 0.12, r * 0.09), kLine * 0.6);
-        // Brows arched high: the grin is pleased with itself.
-        brow(p, e + QPointF(side * r * 0.02, -r * 0.2), r * 0.24, side * 12, side > 0, kLine * 1.6);
+               quad(e + QPointF(-k * 0.15, k * 0.03), e + QPointF(0, -k * 0.11),
+                    e + QPointF(k * 0.15, k * 0.03)),
+               kLine * 1.6);
+        curve(p, e + QPointF(-k * 0.1, k * 0.07), e + QPointF(0, k * 0.1),
+              e + QPointF(k * 0.1, k * 0.07), kLine * 0.6);
+        brow(p, e + QPointF(side * k * 0.01, -k * 0.15), k * 0.2, side * 14, side > 0, kLine * 1.7);
     }
-    inkNose(p, face + QPointF(0, r * 0.04), r);
-    // Cheeks pushed up by the grin.
+    inkNose(p, face + QPointF(0, -k * 0.02), r);
     for (int side : {-1, 1})
-        curve(p, face + QPointF(side * r * 0.16, r * 0.12),
-              face + QPointF(side * r * 0.36, r * 0.2), face + QPointF(side * r * 0.4, r * 0.36),
+        curve(p, face + QPointF(side * k * 0.12, k * 0.06),
+              face + QPointF(side * k * 0.34, k * 0.06), face + QPointF(side * k * 0.4, k * 0.2),
               kLine * 0.7);
-    mouth(p, face + QPointF(0, r * 0.36), r * 0.78, Mouth::SlyGrin);
+    mouth(p, face + QPointF(0, k * 0.25), k * 0.68, Mouth::SlyGrin);
 }
 
 void pandaHeadTeary(Canvas& c) {
     auto& p = c.p;
     p.fillRect(QRectF(0, 0, c.w, c.h), kPaper);
-    const QPointF head(c.w / 2, 80);
-    const qreal r = 62;
-    memeHead(p, head, r);
-    const QPointF face = head + QPointF(0, r * 0.1);
-    eyes(p, face + QPointF(0, -r * 0.1), r * 0.48, r * 0.13, Eye::Teary);
-    brows(p, face + QPointF(0, -r * 0.34), r * 0.5, r * 0.22, -22, kLine * 1.3);
-    inkNose(p, face + QPointF(0, r * 0.08), r);
-    mouth(p, face + QPointF(0, r * 0.34), r * 0.36, Mouth::Wobble);
-    sweatDrop(p, face + QPointF(-r * 0.32, r * 0.2), r * 0.07, 180);
-    sweatDrop(p, face + QPointF(r * 0.34, r * 0.26), r * 0.07, 180);
+    const qreal r = 66;
+    const QPointF face = memeHead(p, {c.w / 2, 80}, r);
+    const qreal k = r * 1.16;  // the pasted face is drawn in its own units
+    eyes(p, face + QPointF(0, -k * 0.14), k * 0.42, k * 0.12, Eye::Teary);
+    brows(p, face + QPointF(0, -k * 0.35), k * 0.44, k * 0.2, -24, kLine * 1.3);
+    inkNose(p, face + QPointF(0, k * 0.02), r);
+    mouth(p, face + QPointF(0, k * 0.3), k * 0.42, Mouth::Wobble);
+    for (int side : {-1, 1})
+        tearStream(p, face + QPointF(side * k * 0.27, -k * 0.03), k * 0.26, k * 0.045);
 }
 
 void pandaHeadDeadpan(Canvas& c) {
     auto& p = c.p;
     p.fillRect(QRectF(0, 0, c.w, c.h), kPaper);
-    const QPointF head(100, 84);
-    const qreal r = 72;
-    memeHead(p, head, r);
-    const QPointF face = head + QPointF(0, r * 0.1);
+    const qreal r = 76;
+    const QPointF head(100, 86);
+    const QPointF face = memeHead(p, head, r);
+    const qreal k = r * 1.16;  // the pasted face is drawn in its own units
     for (int side : {-1, 1}) {
-        const QPointF e = face + QPointF(side * r * 0.24, -r * 0.12);
-        line(p, e + QPointF(-r * 0.14, 0), e + QPointF(r * 0.14, 0), kLine * 1.4);
-        ellipse(p, e + QPointF(0, r * 0.06), r * 0.045, r * 0.045, kInk, 0);
-        line(p, e + QPointF(-r * 0.13, -r * 0.16), e + QPointF(r * 0.13, -r * 0.16), kLine * 1.2);
+        const QPointF e = face + QPointF(side * k * 0.2, -k * 0.14);
+        line(p, e + QPointF(-k * 0.13, 0), e + QPointF(k * 0.13, 0), kLine * 1.5);
+        ellipse(p, e + QPointF(0, k * 0.055), k * 0.045, k * 0.04, kInk, 0);
+        line(p, e + QPointF(-k * 0.12, -k * 0.14), e + QPointF(k * 0.12, -k * 0.14), kLine * 1.3);
     }
-    inkNose(p, face + QPointF(0, r * 0.06), r);
-    mouth(p, face + QPointF(0, r * 0.34), r * 0.3, Mouth::Flat);
-    sweatDrop(p, head + QPointF(r * 0.62, -r * 0.42), r * 0.1, 10);
+    inkNose(p, face + QPointF(0, k * 0.02), r);
+    mouth(p, face + QPointF(0, k * 0.27), k * 0.28, Mouth::Flat);
+    sweatDrop(p, face + QPointF(k * 0.4, -k * 0.36), k * 0.09, 10);
 }
 
 }  // namespace art::scenes

@@ -75,6 +75,9 @@ void passerBy(Canvas& c) {
 void oldGentleman(Canvas& c) {
     auto& p = c.p;
     backdrop(c, QColor(0xf3, 0xea, 0xd8));
+    // Drawn at a smaller scale, then enlarged to fill the wide frame.
+    p.translate(-40, -12);
+    p.scale(1.3, 1.3);
     const QColor suit(0x6e, 0x5a, 0x48);
     torso(p, {140, 128}, 120, 130, 90, suit);
     QPainterPath shirt(QPointF(124, 128));
@@ -171,10 +174,9 @@ void girlEyeRoll(Canvas& c) {
     brows(p, {100, 64}, 46, 18, -8);
     mouth(p, {106, 120}, 20, Mouth::Smug, true);
     // Crossed arms as two overlapping bands.
-    limb(p, polyline({{50, 150}, {78, 176}, {140, 170}}), 18, QColor(0x8c, 0x7a, 0xe6));
-    limb(p, polyline({{150, 150}, {124, 168}, {62, 172}}), 18, QColor(0x9d, 0x8c, 0xf0));
-    hand(p, {144, 168}, 9, 90, Hand::Fist);
-    hand(p, {56, 172}, 9, -90, Hand::Fist, kSkin, true);
+    limb(p, polyline({{48, 150}, {46, 180}, {132, 158}}), 17, QColor(0x8c, 0x7a, 0xe6));
+    hand(p, {138, 156}, 9, 75, Hand::Fist);
+    limb(p, polyline({{152, 150}, {154, 182}, {70, 162}}), 17, QColor(0x9d, 0x8c, 0xf0));
     sweatDrop(p, {150, 56}, 7);
 }
 
