@@ -76,7 +76,12 @@ void ColorPicker::openPalette() {
     const QScreen* screen = this->screen();
     const QRect bounds = screen ? screen->availableGeometry() : anchor;
     popup->move(PopupPosition(anchor, popup->size(), bounds));
-    connect(popup, &ColorPalettePopup::picked, this, &ColorPicker::entryPicked);
+    // The pop-up deletes itself once closed; forget it as soon as the pick is over.
+    connect(popup, &ColorPalettePopup::cancelled, this, [this] { m_popup.clear(); });
+    connect(popup, &ColorPalettePopup::picked, this, [this](int entry) {
+        m_popup.clear();
+        entryPicked(entry);
+    });
     popup->show();
     popup->setFocus(Qt::PopupFocusReason);
 }
