@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "picture/formats/picture_decoder.h"
+#include "picture/gif_player.h"
 #include "picture/qimage_view.h"
 
 namespace qc {
@@ -46,7 +47,14 @@ QColor PictureBox::backgroundColour() const {
     return palette().color(QPalette::Button);
 }
 
+bool PictureBox::isAnimating() const {
+    return m_player && m_player->isPlaying();
+}
+
 void PictureBox::clearPicture() {
+    // Stop first: no frame of the old picture may be drawn after this.
+    if (m_player) m_player->stop();
+    m_player.reset();
     m_picture = DecodedPicture();
     m_source = QImage();
     m_scaled = QImage();
@@ -84,6 +92,13 @@ void PictureBox::setBoxHeight(int height) {
     resize(width(), std::clamp(height, 0, kMaxExtent));
 }
 
+void PictureBox::startPlayerIfNeeded() {
+    if (m_player || !m_picture.animation) return;
+    m_player = std::make_unique<GifPlayer>(m_picture.animation, backgroundColour().rgb());
+    connect(m_player.get(), &GifPlayer::frameChanged, this, [this] { update(); });
+    if (!m_player->start()) m_player.reset();
+}
+
 const QImage& PictureBox::scaledPicture() {
     if (m_scaled.size() != size()) {
         m_scaled = m_source.size() == size()
@@ -94,8 +109,13 @@ const QImage& PictureBox::scaledPicture() {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+    startPlayerIfNeeded();
     QPainter painter(this);
     const QRect exposed = event->rect();
+    if (m_player && qint64(width()) * height() <= kMaxCachedPixels && width() > 0 && height() > 0) {
+        painter.drawImage(exposed.topLeft(), m_player->scaledFrame(size()), exposed);
+        return;
+    }
     if (m_source.isNull() || width() == 0 || height() == 0) {
         painter.fillRect(exposed, backgroundColour());
         return;
@@ -108,7 +128,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     m_scaled = QImage();
     painter.fillRect(exposed, backgroundColour());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), m_source);
+    painter.drawImage(rect(), m_player ? m_player->currentFrame() : m_source);
 }
 
 }  // namespace qc

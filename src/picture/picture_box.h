@@ -9,6 +9,8 @@
 
 namespace qc {
 
+class GifPlayer;
+
 // 图片框1: shows one picture stretched to exactly the box's size over the button-face colour.
 // The picture is always scaled from the decoded original, so repeated zooms lose nothing.
 class PictureBox : public QWidget {
@@ -25,6 +27,9 @@ class PictureBox : public QWidget {
 
     const QByteArray& pictureBytes() const { return m_bytes; }
     bool hasPicture() const { return !m_source.isNull(); }
+    // Whether an animated GIF is playing (it starts at the box's first paint).
+    bool isAnimating() const;
+    const DecodedPicture& decodedPicture() const { return m_picture; }
 
     // Geometry writes, clamped: left/top to −32627..32627, width/height to 0..32627.
     void setBoxLeft(int left);
@@ -39,12 +44,14 @@ class PictureBox : public QWidget {
 
   private:
     void clearPicture();
+    void startPlayerIfNeeded();
     const QImage& scaledPicture();
 
     QByteArray m_bytes;
     DecodedPicture m_picture;
     QImage m_source;  // what is drawn: opaque, alpha already blended over the background
     QImage m_scaled;  // m_source at the box's current size, when that size is cached
+    std::unique_ptr<GifPlayer> m_player;
 };
 
 }  // namespace qc

@@ -1,7 +1,6 @@
 #include "shell/control_builder.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +17,8 @@
 #include "picture/template_catalog.h"
 #include "shell/controls.h"
 #include "shell/edit_box.h"
+#include "shell/group_box.h"
+#include "shell/list_box.h"
 #include "shell/slider_bar.h"
 #include "shell/window_definition.h"
 
@@ -35,16 +36,13 @@ FontDescription GbkFace(FontDescription d, const char* utf8Face) {
     return d;
 }
 
-QLabel* MakeLabel(const ControlDefinition& d, QWidget* parent) {
+QWidget* MakeLabel(const ControlDefinition& d, QWidget* parent) {
+    if (QString::fromUtf8(d.name) == QStringLiteral("标签5"))
+        return new LegendLabel(StartText(d), parent);
     auto* label = new QLabel(StartText(d), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAutoFillBackground(true);
-    if (QString::fromUtf8(d.name) == QStringLiteral("标签5")) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    } else {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
@@ -96,7 +94,7 @@ QWidget* MakeEditBox(const ControlDefinition& d, QWidget* parent) {
 }
 
 QListWidget* MakeTemplateList(QWidget* parent) {
-    auto* list = new QListWidget(parent);
+    auto* list = new ListBox(parent);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -109,9 +107,8 @@ QListWidget* MakeTemplateList(QWidget* parent) {
     return list;
 }
 
-QGroupBox* MakeGroupBox(const ControlDefinition& d, QWidget* parent) {
-    auto* group = new QGroupBox(StartText(d), parent);
-    group->setAutoFillBackground(true);
+GroupBox* MakeGroupBox(const ControlDefinition& d, QWidget* parent) {
+    auto* group = new GroupBox(StartText(d), parent);
     if (QString::fromUtf8(d.name) == QStringLiteral("分组框3")) {
         QPalette palette = group->palette();
         palette.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -202,7 +199,7 @@ void BuildControls(QWidget* window, Controls& c) {
     }
 
     c.boldCheck = Find<QCheckBox>(window, "选择框1");
-    c.fontSizeLegend = Find<QLabel>(window, "标签5");
+    c.fontSizeLegend = Find<LegendLabel>(window, "标签5");
     c.fontSizeSlider = Find<SliderBar>(window, "滑块条3");
     c.widthReadout = Find<QLabel>(window, "标签1");
     c.heightReadout = Find<QLabel>(window, "标签4");
@@ -224,9 +221,9 @@ void BuildControls(QWidget* window, Controls& c) {
     c.templateList = Find<QListWidget>(window, "列表框1");
     c.copyButton = Find<QPushButton>(window, "按钮1");
     c.pictureBox = Find<PictureBox>(window, "图片框1");
-    c.textGroup = Find<QGroupBox>(window, "分组框1");
-    c.propertyGroup = Find<QGroupBox>(window, "分组框2");
-    c.pictureGroup = Find<QGroupBox>(window, "分组框3");
+    c.textGroup = Find<GroupBox>(window, "分组框1");
+    c.propertyGroup = Find<GroupBox>(window, "分组框2");
+    c.pictureGroup = Find<GroupBox>(window, "分组框3");
 }
 
 }  // namespace qc

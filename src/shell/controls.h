@@ -1,7 +1,6 @@
 #pragma once
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -13,6 +12,8 @@ class ColorPicker;
 class DropTarget;
 class EditBox;
 class FontChooser;
+class GroupBox;
+class LegendLabel;
 class MainWindow;
 class PictureBox;
 class SliderBar;
@@ -26,7 +27,7 @@ struct Controls {
     ProgramState* state = nullptr;
 
     QCheckBox* boldCheck = nullptr;            // 选择框1
-    QLabel* fontSizeLegend = nullptr;          // 标签5
+    LegendLabel* fontSizeLegend = nullptr;     // 标签5
     SliderBar* fontSizeSlider = nullptr;       // 滑块条3
     QLabel* widthReadout = nullptr;            // 标签1
     QLabel* heightReadout = nullptr;           // 标签4
@@ -48,9 +49,9 @@ struct Controls {
     QListWidget* templateList = nullptr;       // 列表框1
     QPushButton* copyButton = nullptr;         // 按钮1
     PictureBox* pictureBox = nullptr;          // 图片框1
-    QGroupBox* textGroup = nullptr;            // 分组框1
-    QGroupBox* propertyGroup = nullptr;        // 分组框2
-    QGroupBox* pictureGroup = nullptr;         // 分组框3
+    GroupBox* textGroup = nullptr;             // 分组框1
+    GroupBox* propertyGroup = nullptr;         // 分组框2
+    GroupBox* pictureGroup = nullptr;          // 分组框3
 };
 
 }  // namespace qc

@@ -1,6 +1,5 @@
 #include "shell/event_wiring.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include "picture/picture_handlers.h"
 #include "shell/controls.h"
 #include "shell/edit_box.h"
+#include "shell/list_box.h"
 #include "shell/main_window.h"
 #include "shell/slider_bar.h"
 
@@ -28,12 +28,8 @@ void WireEvents(Controls& ui) {
     QObject::connect(ui.caption, &TransLabel::leftButtonPressed, ui.caption,
                      [c](int x, int y, int keys) { OnCaptionPressed(*c, x, y, keys); });
     // Only the user selects: the program never writes the list's selection.
-    // A press on an item selects it (again, if it already was); keys move the selection.
-    QObject::connect(ui.templateList, &QListWidget::itemPressed, ui.templateList,
-                     [c](QListWidgetItem*) { OnTemplateSelected(*c); });
-    QObject::connect(ui.templateList, &QListWidget::currentRowChanged, ui.templateList, [c](int) {
-        if (QApplication::mouseButtons() == Qt::NoButton) OnTemplateSelected(*c);
-    });
+    QObject::connect(static_cast<ListBox*>(ui.templateList), &ListBox::itemSelectedEvent,
+                     ui.templateList, on(OnTemplateSelected));
     QObject::connect(ui.zoomInButton, &QPushButton::clicked, ui.zoomInButton, on(OnZoomIn));
     QObject::connect(ui.zoomOutButton, &QPushButton::clicked, ui.zoomOutButton, on(OnZoomOut));
     QObject::connect(ui.dropTarget, &DropTarget::fileReceived, ui.dropTarget,

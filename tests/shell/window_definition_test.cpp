@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include "picture/drop_target.h"
 #include "picture/picture_box.h"
 #include "shell/edit_box.h"
+#include "shell/group_box.h"
 #include "shell/main_window.h"
 #include "shell/program_state.h"
 #include "shell/slider_bar.h"
@@ -29,7 +29,7 @@ struct Expected {
 // The window as a user sees it after start-up, one row per visible control.
 const Expected kControls[] = {
     {"选择框1", "QCheckBox", "分组框1", {134, 93, 48, 24}, true, "粗体"},
-    {"标签5", "QLabel", "分组框1", {192, 18, 16, 96}, false, "↑\n\n字\n体\n大\n小\n\n↓"},
+    {"标签5", "qc::LegendLabel", "分组框1", {192, 18, 16, 96}, false, "↑\n\n字\n体\n大\n小\n\n↓"},
     {"滑块条3", "qc::SliderBar", "分组框1", {209, 8, 24, 115}, true, nullptr},
     {"标签1", "QLabel", nullptr, {10, 403, 99, 24}, false, "图片宽度："},
     {"标签4", "QLabel", nullptr, {10, 427, 100, 24}, false, "图片高度："},
@@ -46,13 +46,13 @@ const Expected kControls[] = {
     {"标签2", "QLabel", nullptr, {408, 324, 48, 32}, false, "文字宽度"},
     {"按钮2", "QPushButton", nullptr, {407, 92, 65, 29}, true, "字体修改"},
     {"编辑框1", "qc::CaptionEditor", nullptr, {406, 21, 170, 67}, true, nullptr},
-    {"列表框1", "QListWidget", nullptr, {404, 144, 220, 168}, true, nullptr},
+    {"列表框1", "qc::ListBox", nullptr, {404, 144, 220, 168}, true, nullptr},
     {"按钮1", "QPushButton", nullptr, {404, 396, 106, 43}, true, "复制图片"},
     {"图片框1", "qc::PictureBox", nullptr, {5, 16, 379, 384}, false, nullptr},
-    {"分组框1", "QGroupBox", nullptr, {394, 3, 241, 125}, false, "修改文字在此"},
-    {"分组框2", "QGroupBox", nullptr, {395, 128, 240, 319}, false, "属性修改"},
+    {"分组框1", "qc::GroupBox", nullptr, {394, 3, 241, 125}, false, "修改文字在此"},
+    {"分组框2", "qc::GroupBox", nullptr, {395, 128, 240, 319}, false, "属性修改"},
     {"分组框3",
-     "QGroupBox",
+     "qc::GroupBox",
      nullptr,
      {0, 3, 392, 400},
      false,
@@ -63,7 +63,8 @@ QString TextOf(QWidget* w) {
     if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
-    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    if (auto* g = qobject_cast<GroupBox*>(w)) return g->title();
+    if (auto* l = qobject_cast<LegendLabel*>(w)) return l->text();
     return {};
 }
 
@@ -84,13 +85,16 @@ TEST_F(MainWindowTest, EveryControlHasItsKindParentPlaceTabStopAndText) {
         ASSERT_NE(w, nullptr);
         EXPECT_STREQ(w->metaObject()->className(), e.className);
         const QString parent = e.parent ? QString::fromUtf8(e.parent) : QString();
-        if (e.parent)
+        if (e.parent) {
             EXPECT_EQ(w->parentWidget()->objectName(), parent);
-        else
+        } else {
             EXPECT_EQ(w->parentWidget(), window.get());
+        }
         EXPECT_EQ(w->geometry(), e.geometry);
         EXPECT_EQ(w->focusPolicy() == Qt::StrongFocus, e.tabStop);
-        if (e.text) EXPECT_EQ(TextOf(w), QString::fromUtf8(e.text));
+        if (e.text) {
+            EXPECT_EQ(TextOf(w), QString::fromUtf8(e.text));
+        }
     }
     EXPECT_NE(window->findChild<DropTarget*>(QStringLiteral("拖放对象1")), nullptr);
     EXPECT_NE(window->findChild<QObject*>(QStringLiteral("通用对话框1")), nullptr);
