@@ -25,7 +25,7 @@ QColor ColourOf(std::uint32_t colour) {
 std::optional<std::uint32_t> ShowPlatformColourDialog(std::uint32_t initial, QWidget* parent) {
     const QColor chosen = QColorDialog::getColor(ColourOf(initial), parent);
     if (!chosen.isValid()) return std::nullopt;
-    return Rgb(chosen.red(), chosen.green(), chosen.blue());
+    return ColourValue(chosen.red(), chosen.green(), chosen.blue());
 }
 
 ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
