@@ -195,30 +195,32 @@ void mouth(QPainter& p, QPointF c, qreal w, Mouth kind, bool mirror) {
             case Mouth::Grin:
             case Mouth::SlyGrin: {
                 const bool sly = kind == Mouth::SlyGrin;
-                const qreal lift = sly ? h * 0.55 : h * 0.15;
-                QPainterPath open;
-                open.moveTo(-h, -lift);
-                open.cubicTo(-h * 0.4, -lift * 0.1 + h * 0.05, h * 0.4, -lift * 0.1 + h * 0.05, h,
-                             -lift);
-                open.cubicTo(h * 0.75, h * (sly ? 0.75 : 0.9), -h * 0.75, h * (sly ? 0.75 : 0.9),
-                             -h, -lift);
+                const qreal lift = sly ? h * 0.6 : h * 0.15;
+                const qreal depth = sly ? h * 0.85 : h * 0.95;
+                QPainterPath upper(QPointF(-h, -lift));
+                upper.cubicTo(-h * 0.5, h * 0.12 - lift * 0.2, h * 0.5, h * 0.12 - lift * 0.2, h,
+                              -lift);
+                QPainterPath open = upper;
+                open.cubicTo(h * 0.8, depth, -h * 0.8, depth, -h, -lift);
                 shape(p, open, QColor(0x5a, 0x1e, 0x1e));
                 p.save();
                 p.setClipPath(open);
-                // Upper teeth as a band, split into teeth by short ink strokes.
-                QPainterPath teeth;
-                teeth.moveTo(-h, -lift);
-                teeth.cubicTo(-h * 0.4, -lift * 0.1 + h * 0.05, h * 0.4, -lift * 0.1 + h * 0.05, h,
-                              -lift);
-                teeth.lineTo(h, -lift + h * 0.35);
-                teeth.cubicTo(h * 0.4, h * 0.35, -h * 0.4, h * 0.35, -h, -lift + h * 0.35);
+                // The upper teeth: one white band following the lip, lightly split.
+                QPainterPath teeth = upper;
+                teeth.lineTo(h, -lift + h * 0.4);
+                teeth.cubicTo(h * 0.5, h * 0.42, -h * 0.5, h * 0.42, -h, -lift + h * 0.4);
                 teeth.closeSubpath();
                 shape(p, teeth, kPaper, 0);
-                for (int i = -1; i <= 1; ++i)
-                    line(p, {i * h * 0.34, -h}, {i * h * 0.34, h * 0.3}, kLine * 0.4);
-                ellipse(p, {0, h * 0.75}, h * 0.5, h * 0.3, kTongue, 0);
+                ellipse(p, {0, depth * 0.82}, h * 0.5, h * 0.28, kTongue, 0);
+                p.setClipPath(teeth, Qt::IntersectClip);
+                for (int i = -2; i <= 2; ++i)
+                    line(p, {i * h * 0.3, -h}, {i * h * 0.3, h}, kLine * (i == 0 ? 0.5 : 0.35));
                 p.restore();
                 stroke(p, open, kLine * 1.1);
+                // Dimples where the grin pushes into the cheeks.
+                for (int side : {-1, 1})
+                    curve(p, {side * h * 1.02, -lift - h * 0.2}, {side * h * 1.16, -lift},
+                          {side * h * 1.04, -lift + h * 0.18}, kLine * 0.7);
                 break;
             }
             case Mouth::Laugh: {

@@ -69,8 +69,8 @@ void mushroomPoint(Canvas& c) {
     eyes(p, face + QPointF(0, -r * 0.08), r * 0.72, r * 0.17, Eye::HalfLid, {0.6, 0.3});
     mouth(p, face + QPointF(r * 0.05, r * 0.28), r * 0.62, Mouth::Grin);
     // Pointing out of the picture, at whoever is looking.
-    arm(p, {neck + QPointF(r * 0.4, r * 0.25), {150, 118}});
-    hand(p, {156, 116}, 20, 80, Hand::Point);
+    arm(p, {neck + QPointF(r * 0.4, r * 0.25), neck + QPointF(r * 1.1, r * 0.45), {150, 124}});
+    hand(p, {154, 118}, 20, 50, Hand::Point);
     motionLines(p, {186, 76}, 14, 3, 7, 60);
 }
 

@@ -37,6 +37,15 @@ void pandaHeadGrin(Canvas& c) {
     const qreal r = 78;
     const QPointF face = memeHead(p, {100, 86}, r);
     const qreal k = r * 1.16;  // the pasted face is drawn in its own units
+    // Shadows down the sides of the pasted face.
+    for (int side : {-1, 1}) {
+        QPainterPath shade(face + QPointF(side * k * 0.4, -k * 0.3));
+        shade.quadTo(face + QPointF(side * k * 0.52, k * 0.05),
+                     face + QPointF(side * k * 0.3, k * 0.42));
+        shade.quadTo(face + QPointF(side * k * 0.44, k * 0.05),
+                     face + QPointF(side * k * 0.4, -k * 0.3));
+        shape(p, shade, QColor(0xe2, 0xde, 0xda), 0);
+    }
     // Narrowed sly eyes glancing sideways under heavy lids, cheeks pushing the lower lids up.
     for (int side : {-1, 1}) {
         const QPointF e = face + QPointF(side * k * 0.2, -k * 0.16);
@@ -54,14 +63,17 @@ void pandaHeadGrin(Canvas& c) {
                kLine * 1.6);
         curve(p, e + QPointF(-k * 0.1, k * 0.07), e + QPointF(0, k * 0.1),
               e + QPointF(k * 0.1, k * 0.07), kLine * 0.6);
-        brow(p, e + QPointF(side * k * 0.01, -k * 0.15), k * 0.2, side * 14, side > 0, kLine * 1.7);
     }
-    inkNose(p, face + QPointF(0, -k * 0.02), r);
+    // One brow cocked higher than the other.
+    brow(p, face + QPointF(-k * 0.21, -k * 0.33), k * 0.2, 10, false, kLine * 1.7);
+    brow(p, face + QPointF(k * 0.21, -k * 0.38), k * 0.2, 22, true, kLine * 1.7);
+    inkNose(p, face + QPointF(0, -k * 0.02), k);
     for (int side : {-1, 1})
-        curve(p, face + QPointF(side * k * 0.12, k * 0.06),
-              face + QPointF(side * k * 0.34, k * 0.06), face + QPointF(side * k * 0.4, k * 0.2),
-              kLine * 0.7);
-    mouth(p, face + QPointF(0, k * 0.25), k * 0.68, Mouth::SlyGrin);
+        curve(p, face + QPointF(side * k * 0.1, k * 0.06), face + QPointF(side * k * 0.3, k * 0.04),
+              face + QPointF(side * k * 0.36, k * 0.14), kLine * 0.7);
+    mouth(p, face + QPointF(0, k * 0.25), k * 0.66, Mouth::SlyGrin);
+    curve(p, face + QPointF(-k * 0.1, k * 0.48), face + QPointF(0, k * 0.52),
+          face + QPointF(k * 0.1, k * 0.48), kLine * 0.6);
 }
 
 void pandaHeadTeary(Canvas& c) {

@@ -24,8 +24,14 @@ QImage DrawProgramIcon(int size) {
     shape(p, inner, kPaper, kLine * 0.6 * weight);
     p.save();
     p.setClipPath(inner);
-    pandaHead(p, {41, 62}, 20);
-    pandaFace(p, {41, 62}, 20, Eye::Dot, Mouth::Smile);
+    if (size <= 16) {
+        // Too few pixels for the panda: keep its dark eyes only.
+        ellipse(p, {32, 58}, 7, 9, kInk, 0);
+        ellipse(p, {50, 58}, 7, 9, kInk, 0);
+    } else {
+        pandaHead(p, {41, 62}, 20);
+        pandaFace(p, {41, 62}, 20, Eye::Dot, Mouth::Smile);
+    }
     p.restore();
 
     QPainterPath bubble;
