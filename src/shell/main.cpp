@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFont>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -34,6 +35,22 @@ void SubstituteFonts() {
     QApplication::setFont(gui);
 }
 
+// For the start-up benchmark only: end the run once the window has painted.
+void QuitAfterFirstPaint(QWidget& window) {
+    struct Watcher : QObject {
+        using QObject::QObject;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint && !fired) {
+                fired = true;
+                QTimer::singleShot(0, qApp, &QApplication::quit);
+            }
+            return false;
+        }
+        bool fired = false;
+    };
+    window.installEventFilter(new Watcher(&window));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +70,7 @@ int main(int argc, char** argv) {
         qc::MainWindow window(state);
         window.setWindowIcon(QIcon(QStringLiteral(":/icon/quipcanvas-128.png")));
         window.centreOnScreen();
+        if (std::getenv("QC_QUIT_ON_FIRST_PAINT")) QuitAfterFirstPaint(window);
         window.show();
         window.activateWindow();
         code = app.exec();
