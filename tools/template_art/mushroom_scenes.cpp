@@ -1,6 +1,5 @@
 #include "scenes.h"
 
-#include <QtMath>
 
 namespace art::scenes {
 namespace {
