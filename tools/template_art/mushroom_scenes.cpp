@@ -1,6 +1,5 @@
 #include "scenes.h"
 
-
 namespace art::scenes {
 namespace {
 
