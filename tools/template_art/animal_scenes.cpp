@@ -57,10 +57,13 @@ void pandaSulk(Canvas& c) {
     const qreal r = 42;
     pandaBody(p, head, r);
     // Knees pulled up in front of the belly, arms wrapped round them.
-    ellipse(p, head + QPointF(-r * 0.4, r * 1.45), r * 0.4, r * 0.55, kInk);
-    ellipse(p, head + QPointF(r * 0.4, r * 1.45), r * 0.4, r * 0.55, kInk);
-    pandaArm(p, {head + QPointF(-r * 0.9, r * 0.9), head + QPointF(-r * 0.6, r * 1.75),
-                 head + QPointF(r * 0.5, r * 1.8)});
+    for (int side : {-1, 1}) {
+        ellipse(p, head + QPointF(side * r * 0.42, r * 1.4), r * 0.4, r * 0.55, kInk);
+        ellipse(p, head + QPointF(side * r * 0.42, r * 1.62), r * 0.2, r * 0.16,
+                QColor(0x55, 0x50, 0x4c), 0);
+    }
+    pandaArm(p, {head + QPointF(-r * 0.95, r * 0.9), head + QPointF(-r * 0.75, r * 1.85),
+                 head + QPointF(r * 0.55, r * 1.88)});
     pandaHead(p, head + QPointF(0, 6), r);
     pandaFace(p, head + QPointF(0, 10), r, Eye::Flat, Mouth::Frown);
     for (int i = -1; i <= 1; ++i) {

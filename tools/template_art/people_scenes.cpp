@@ -52,6 +52,10 @@ void passerBy(Canvas& c) {
     auto& p = c.p;
     c.p.fillRect(QRectF(0, 0, c.w, c.h), QColor(0xe9, 0xf1, 0xf7));
     line(p, {0, 176}, {c.w, 176}, kLine * 0.6, QColor(0xa8, 0xb8, 0xc4));
+    // Enlarged about the feet so the figure fills the height of the frame.
+    p.translate(150, 176);
+    p.scale(1.04, 1.04);
+    p.translate(-150, -176);
     // Walking to the right, head turned toward the viewer.
     const QPointF hip(150, 125);
     limb(p, polyline({hip + QPointF(-6, 0), {128, 150}, {118, 172}}), 13, QColor(0x4a, 0x4f, 0x5c));
