@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "caption/color_picker.h"
 #include "caption/font_chooser.h"
@@ -166,22 +167,72 @@ TEST_F(CaptionHandlers, DragFollowsThePointerFromThePressOffset) {
     EXPECT_EQ(caption.pos(), QPoint(32627, 1));
 }
 
-TEST_F(CaptionHandlers, MouseDragThroughTheWindowEndsOnAReleaseOutside) {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const QPoint start = caption.pos();
+// Pointer messages as the window system delivers them to the main window, so Qt's own routing
+// (the child under the pointer, the mouse grab, double-click detection) decides who gets them.
+class WindowPointer {
+  public:
+    explicit WindowPointer(QWidget* window) : m_window(window) {}
+    void press(QPoint at) { send(at, Qt::LeftButton, QEvent::MouseButtonPress); }
+    void move(QPoint at) { send(at, m_buttons, QEvent::MouseMove); }
+    void release(QPoint at) { send(at, Qt::NoButton, QEvent::MouseButtonRelease); }
 
-    QTest::mousePress(&caption, Qt::LeftButton, {}, {12, 6});
+  private:
+    void send(QPoint at, Qt::MouseButtons buttons, QEvent::Type type) {
+        m_buttons = buttons;
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QWindow* handle = m_window->windowHandle();
+        qt_handleMouseEvent(handle, at, handle->mapToGlobal(at), buttons, button, type, {},
+                            ++QTest::lastMouseTimestamp);
+        QApplication::processEvents();
+    }
+    QWidget* m_window;
+    Qt::MouseButtons m_buttons;
+};
+
+class CaptionDragOnScreen : public CaptionHandlers {
+  protected:
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QTest::lastMouseTimestamp += 10000;  // no double-click with an earlier test's clicks
+    }
+    QPoint onCaption(QPoint at) const { return caption.mapTo(&window, at); }
+    WindowPointer pointer{&window};
+};
+
+TEST_F(CaptionDragOnScreen, FollowsThePointerAnywhereAndEndsOnAReleaseOutside) {
+    const QPoint start = caption.pos();
+    pointer.press(onCaption({12, 6}));
     ASSERT_TRUE(state.dragState.dragging);
     EXPECT_EQ(state.dragState.pressX, 12);
     EXPECT_EQ(state.dragState.pressY, 6);
 
-    QTest::mouseMove(&window, start + QPoint(212, 6 - 150));
-    QTRY_COMPARE(caption.pos(), start + QPoint(200, -150));
+    // A fast jump over other controls, then beyond the window's top-left corner.
+    pointer.move(start + QPoint(212, 6 - 150));
+    EXPECT_EQ(caption.pos(), start + QPoint(200, -150));
+    pointer.move({-30, -20});
+    EXPECT_EQ(caption.pos(), QPoint(-42, -26));
 
-    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(-40, window.height() + 60));
-    QTRY_VERIFY(!state.dragState.dragging);
+    // The pointer reaches the release point first, so the caption goes there before it drops.
+    const QPoint outside(-40, window.height() + 60);
+    pointer.release(outside);
+    EXPECT_FALSE(state.dragState.dragging);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_EQ(caption.pos(), outside - QPoint(12, 6));
+    pointer.move({100, 100});
+    EXPECT_EQ(caption.pos(), outside - QPoint(12, 6));
+}
+
+TEST_F(CaptionDragOnScreen, TheSecondPressOfADoubleClickDoesNotPickTheCaptionUp) {
+    const QPoint start = caption.pos();
+    const QPoint at = onCaption({20, 20});
+    pointer.press(at);
+    pointer.release(at);
+    pointer.press(at);  // within the double-click time: arrives as a double-click
+    EXPECT_FALSE(state.dragState.dragging);
+    pointer.move(at + QPoint(50, 40));
+    EXPECT_EQ(caption.pos(), start);
+    pointer.release(at + QPoint(50, 40));
 }
 
 }  // namespace
