@@ -86,29 +86,40 @@ class ScratchDir {
     std::filesystem::path m_path;
 };
 
-inline bool Run(const std::string& command) {
+inline bool RunQuietly(const std::string& command) {
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-// ImageMagick's decoding of a file as 0xAARRGGBB pixels, empty when it fails.
-inline std::vector<std::uint32_t> MagickPixels(const std::filesystem::path& file) {
-    const std::string command = "convert '" + file.string() + "' -depth 8 rgba:-";
+// The pixels a shell command writes as 8-bit RGBA, as 0xAARRGGBB; empty when it fails.
+inline std::vector<std::uint32_t> CommandPixels(const std::string& command) {
     std::vector<std::uint32_t> pixels;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return pixels;
     std::uint8_t px[4];
     while (std::fread(px, 1, 4, pipe) == 4) pixels.push_back(Argb(px[3], px[0], px[1], px[2]));
-    pclose(pipe);
+    if (pclose(pipe) != 0) pixels.clear();
     return pixels;
 }
 
-// Compares every pixel; fully transparent pixels match whatever their colour.
+// netpbm's decoding of a file with one of its converters (bmptopnm, pcxtoppm), without alpha.
+inline std::vector<std::uint32_t> NetpbmPixels(const std::string& tool, const std::string& file) {
+    return CommandPixels(tool + " '" + file + "' 2>/dev/null | convert ppm:- -depth 8 rgba:-");
+}
+
+// ImageMagick's decoding of a file (or of one frame, "file[2]").
+inline std::vector<std::uint32_t> MagickPixels(const std::string& file) {
+    return CommandPixels("convert '" + file + "' -depth 8 rgba:-");
+}
+
+// Compares every pixel; fully transparent pixels match whatever their colour. With colourOnly
+// the alpha channel is left out, for references that have none.
 inline void ExpectSamePixels(const Bitmap& ours, const std::vector<std::uint32_t>& reference,
-                             const std::string& what) {
+                             const std::string& what, bool colourOnly = false) {
     ASSERT_EQ(ours.pixelCount(), reference.size()) << what;
     int mismatches = 0;
     for (std::size_t i = 0; i < reference.size(); ++i) {
-        const std::uint32_t a = ours.pixels()[i], b = reference[i];
+        const std::uint32_t opaque = colourOnly ? 0xFF000000u : 0;
+        const std::uint32_t a = ours.pixels()[i] | opaque, b = reference[i] | opaque;
         if (a == b || ((a >> 24) == 0 && (b >> 24) == 0)) continue;
         if (++mismatches <= 3)
             ADD_FAILURE() << what << ": pixel " << i % ours.width() << "," << i / ours.width()

@@ -17,9 +17,15 @@ std::uint32_t Load32(const std::uint8_t* p) {
 }  // namespace
 
 std::uint32_t RowConverter::Channel::scale(std::uint32_t v) const {
-    if (max == 0) return 0;
-    // Widen any field to 0..255 with rounding, so 5 bits of 31 become 255 and not 248.
-    return std::uint32_t((std::uint64_t((v & mask) >> shift) * 255 + max / 2) / max);
+    if (bits == 0) return 0;
+    const std::uint32_t x = (v & mask) >> shift;
+    if (bits >= 8) return x >> (bits - 8);
+    // Narrow fields repeat their bits, so a full 5-bit 31 becomes 255 rather than 248; this is
+    // what ImageMagick and libpng do as well.
+    std::uint32_t wide = 0;
+    int filled = 0;
+    for (; filled < 8; filled += bits) wide = (wide << bits) | x;
+    return wide >> (filled - 8);
 }
 
 RowConverter::RowConverter(const DibInfo& info, bool rgbFourthByteIsAlpha)
@@ -29,7 +35,7 @@ RowConverter::RowConverter(const DibInfo& info, bool rgbFourthByteIsAlpha)
         Channel& c = m_channels[i];
         c.mask = mask;
         c.shift = mask ? std::countr_zero(mask) : 0;
-        c.max = mask >> c.shift;
+        c.bits = int(std::bit_width(mask >> c.shift));
     }
     const bool bitfields =
         info.compression == kDibBitfields || info.compression == kDibAlphaBitfields;

@@ -27,7 +27,7 @@ class RowConverter {
     struct Channel {
         std::uint32_t mask = 0;
         int shift = 0;
-        std::uint32_t max = 0;
+        int bits = 0;
         std::uint32_t scale(std::uint32_t v) const;
     };
 
