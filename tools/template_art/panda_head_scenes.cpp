@@ -5,6 +5,15 @@ namespace {
 
 const QColor kFaceGrey(0xd6, 0xd3, 0xd0);
 
+// A face shape: round brow, full cheeks, a narrower chin.
+QPainterPath faceOutline(QPointF c, qreal rx, qreal ry) {
+    QPainterPath path(c + QPointF(0, -ry));
+    path.cubicTo(c + QPointF(rx * 1.3, -ry), c + QPointF(rx * 1.38, ry * 0.8), c + QPointF(0, ry));
+    path.cubicTo(c + QPointF(-rx * 1.38, ry * 0.8), c + QPointF(-rx * 1.3, -ry),
+                 c + QPointF(0, -ry));
+    return path;
+}
+
 // The reaction-face panda head: black ears, a white head, the panda's dark eye patches showing
 // round a pale oval on which a human face is drawn in ink. Returns the face's centre.
 QPointF memeHead(QPainter& p, QPointF c, qreal r) {
@@ -17,8 +26,13 @@ QPointF memeHead(QPainter& p, QPointF c, qreal r) {
         p.restore();
     }
     const QPointF face = c + QPointF(0, r * 0.14);
-    ellipse(p, face, r * 0.62, r * 0.66, kFaceGrey, 0);
-    ellipse(p, face + QPointF(0, r * 0.02), r * 0.56, r * 0.61, QColor(0xf6, 0xf4, 0xf2), 0);
+    shape(p, faceOutline(face, r * 0.64, r * 0.68), kFaceGrey, 0);
+    shape(p, faceOutline(face + QPointF(0, r * 0.02), r * 0.57, r * 0.62), QColor(0xf6, 0xf4, 0xf2),
+          0);
+    // Soft sockets round the eyes, as on a photographed face.
+    for (int side : {-1, 1})
+        ellipse(p, face + QPointF(side * r * 0.24, -r * 0.17), r * 0.17, r * 0.11,
+                QColor(0xe6, 0xe2, 0xde), 0);
     return face;
 }
 
