@@ -136,10 +136,11 @@ void mushroomTea(Canvas& c) {
     bowl.cubicTo(cup + QPointF(18, 14), cup + QPointF(-18, 14), cup + QPointF(-18, -10));
     shape(p, bowl, QColor(0x9a, 0xd0, 0xa8));
     ellipse(p, cup + QPointF(0, -10), 18, 4, QColor(0xc9, 0x8a, 0x4a), kLine * 0.8);
+    // Steam drifts off to the side, away from the face.
     for (int i = 0; i < 3; ++i) {
-        const QPointF s = cup + QPointF(-10 + i * 10, -20);
+        const QPointF s = cup + QPointF(36 + i * 9, -4 - (i % 2) * 4);
         QPainterPath steam(s);
-        steam.cubicTo(s + QPointF(8, -6), s + QPointF(-8, -12), s + QPointF(0, -20));
+        steam.cubicTo(s + QPointF(7, -5), s + QPointF(-5, -10), s + QPointF(3, -17));
         stroke(p, steam, kLine * 0.6, QColor(0x90, 0x90, 0x90));
     }
 }

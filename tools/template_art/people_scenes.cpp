@@ -228,8 +228,13 @@ void selfAssured(Canvas& c) {
         hand(p, {100 + side * 38.0, 172}, 9, side * 110, Hand::Fist);
     }
     torso(p, {100, 104}, 82, 70, 96, shirt);
-    curve(p, {80, 128}, {92, 138}, {98, 128}, kLine * 0.6);
-    curve(p, {120, 128}, {108, 138}, {102, 128}, kLine * 0.6);
+    // An open collar under the raised chin.
+    QPainterPath collar(QPointF(84, 104));
+    collar.lineTo(100, 126);
+    collar.lineTo(116, 104);
+    shape(p, collar, kSkin, kLine * 0.8);
+    line(p, {84, 104}, {94, 122}, kLine * 0.8);
+    line(p, {116, 104}, {106, 122}, kLine * 0.8);
     p.save();
     p.translate(100, 62);
     p.rotate(-6);
