@@ -66,7 +66,9 @@ void ColorPicker::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
 }
 
-ColorPalettePopup* ColorPicker::palettePopup() const { return m_popup; }
+ColorPalettePopup* ColorPicker::palettePopup() const {
+    return m_popup;
+}
 
 void ColorPicker::openPalette() {
     if (m_popup) return;

@@ -150,7 +150,8 @@ void TransLabel::paintCaption(QPainter& painter) const {
 }
 
 bool TransLabel::event(QEvent* event) {
-    if (event->type() == QEvent::ApplicationFontChange) m_layoutValid = false;
+    // A label without a description draws in the application font.
+    if (event->type() == QEvent::ApplicationFontChange) changed();
     return QWidget::event(event);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -11,6 +12,9 @@
 #include "caption/color_picker.h"
 #include "caption/font_chooser.h"
 #include "caption/trans_label.h"
+#include "export/snapshot.h"
+#include "picture/picture_box.h"
+#include "picture/picture_handlers.h"
 #include "shell/edit_box.h"
 #include "shell/main_window.h"
 #include "shell/program_state.h"
@@ -121,6 +125,10 @@ struct Typed {
     int position;  // stored
     int thumb;
 };
+
+void PrintTo(const Typed& t, std::ostream* out) {
+    *out << '"' << t.text << '"';
+}
 
 class CaptionSizeTyping : public CaptionHandlers, public ::testing::WithParamInterface<Typed> {};
 
@@ -233,6 +241,47 @@ TEST_F(CaptionDragOnScreen, TheSecondPressOfADoubleClickDoesNotPickTheCaptionUp)
     pointer.move(at + QPoint(50, 40));
     EXPECT_EQ(caption.pos(), start);
     pointer.release(at + QPoint(50, 40));
+}
+
+TEST_F(CaptionDragOnScreen, PictureAreaShowsThePictureExceptWhereGlyphsAreDrawn) {
+    ui.templateList->setCurrentRow(26);
+    OnTemplateSelected(ui);
+    ASSERT_TRUE(ui.pictureBox->hasPicture());
+    const QPoint boxAt = ui.pictureBox->mapTo(&window, QPoint(0, 0));
+    caption.setGeometry(QRect(boxAt + QPoint(20, 120), QSize(300, 150)));
+    const QRect captionInBox(QPoint(20, 120), QSize(300, 150));
+
+    ui.captionEdit->writeText(QString());
+    const Result<Bitmap> bare = CaptureBoxPixels(ui.pictureBox);
+    ui.captionEdit->writeText(QString::fromUtf8("熊猫头 WAVE"));
+    ui.colorPicker->setColour(0x0000FF);
+    emit ui.colorPicker->colourChanged();
+    const Result<Bitmap> captioned = CaptureBoxPixels(ui.pictureBox);
+    ASSERT_TRUE(bare.ok() && captioned.ok());
+
+    int changed = 0;
+    int red = 0;
+    for (int y = 0; y < bare->height(); ++y) {
+        for (int x = 0; x < bare->width(); ++x) {
+            const QColor under = QColor::fromRgb(bare->row(y)[x]);
+            const QColor seen = QColor::fromRgb(captioned->row(y)[x]);
+            if (under == seen) continue;
+            ++changed;
+            ASSERT_TRUE(captionInBox.contains(x, y)) << x << "," << y;
+            if (seen == QColor(255, 0, 0)) ++red;
+            // Glyph edges blend red over the picture (gamma-corrected, so only the range is
+            // checked); no other colour appears.
+            const int channels[3][3] = {{under.red(), seen.red(), 255},
+                                        {under.green(), seen.green(), 0},
+                                        {under.blue(), seen.blue(), 0}};
+            for (const auto& [below, shown, text] : channels) {
+                ASSERT_GE(shown, std::min(below, text) - 4) << x << "," << y;
+                ASSERT_LE(shown, std::max(below, text) + 4) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(changed, 300);
+    EXPECT_GT(red, 100);
 }
 
 }  // namespace

@@ -104,6 +104,10 @@ struct Placement {
     double expectY;
 };
 
+void PrintTo(const Placement& p, std::ostream* out) {
+    *out << (p.wrap ? "wrap" : "one line") << " h" << p.hAlign << " v" << p.vAlign;
+}
+
 class TransLabelAlignment : public ::testing::TestWithParam<Placement> {};
 
 TEST_P(TransLabelAlignment, PlacesTheTextInTheBox) {
