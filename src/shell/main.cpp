@@ -68,7 +68,10 @@ int main(int argc, char** argv) {
     int code = 0;
     try {
         qc::MainWindow window(state);
-        window.setWindowIcon(QIcon(QStringLiteral(":/icon/quipcanvas-128.png")));
+        QIcon icon;
+        for (int size : {16, 32, 48, 128})
+            icon.addFile(QStringLiteral(":/icon/quipcanvas-%1.png").arg(size), QSize(size, size));
+        window.setWindowIcon(icon);
         window.centreOnScreen();
         if (std::getenv("QC_QUIT_ON_FIRST_PAINT")) QuitAfterFirstPaint(window);
         window.show();
