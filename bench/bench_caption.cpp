@@ -13,6 +13,18 @@
 namespace qc {
 namespace {
 
+// Widgets need one QApplication; Google Benchmark owns main(), so it is made on first use.
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "bench_caption";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
 class PaintCounter : public QObject {
   public:
     int count = 0;
@@ -33,6 +45,7 @@ Bitmap LargeGradient(int width, int height) {
 // One step of a caption drag: left, then top, then the repaint of the window beneath the old
 // and new boxes, the picture box and the caption, done at once rather than on the next loop.
 void BM_CaptionMoveOverPicture(benchmark::State& state) {
+    App();
     ProgramState program;
     MainWindow window(program);
     Controls& ui = window.controls();
@@ -68,6 +81,7 @@ BENCHMARK(BM_CaptionMoveOverPicture)
 
 // The text changes too: a fresh layout on top of the move.
 void BM_CaptionRelayout(benchmark::State& state) {
+    App();
     QWidget window;
     window.resize(400, 400);
     TransLabel caption(&window);
@@ -87,11 +101,4 @@ BENCHMARK(BM_CaptionRelayout)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace qc
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();
