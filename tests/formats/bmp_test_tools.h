@@ -87,7 +87,7 @@ class ScratchDir {
 };
 
 inline bool RunQuietly(const std::string& command) {
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+    return std::system(("( " + command + " ) >/dev/null 2>&1").c_str()) == 0;
 }
 
 // The pixels a shell command writes as 8-bit RGBA, as 0xAARRGGBB; empty when it fails.
