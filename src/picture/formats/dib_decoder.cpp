@@ -1,8 +1,6 @@
 #include "picture/formats/dib_decoder.h"
 
-#include <bit>
-#include <cstring>
-#include <vector>
+#include <algorithm>
 
 #include "picture/formats/byte_reader.h"
 #include "picture/formats/dib_rows.h"
