@@ -76,6 +76,8 @@ class GifParser {
     bool readExtension();
     // False when no further block should be read.
     bool readFrame();
+    // A frame wholly on the screen, decoded straight into its indices.
+    void decodeWholeFrame(GifFrame& frame, int minCodeSize, bool interlaced);
     std::uint32_t greyPaletteFor(int minCodeSize);
 
     ByteReader m_reader;
@@ -87,6 +89,7 @@ class GifParser {
     std::vector<GifFrame> m_frames;
     GraphicControl m_control;
     std::vector<std::uint8_t> m_lzwData;
+    std::vector<std::uint8_t> m_streamOrder;
     std::int64_t m_storedPixels = 0;
     std::int64_t m_decodedPixels = 0;
 };
@@ -193,11 +196,19 @@ bool GifParser::readFrame() {
     m_storedPixels += visible;
     frame.indices.resize(std::size_t(visible));
 
-    GifFrameRows rows(width, height, (flags & 0x40) != 0, frame.width, frame.height,
-                      kMaxDecodedPixels - m_decodedPixels, frame.indices.data());
-    DecodeGifLzw(m_lzwData, minCodeSize, rows);
-    frame.rowLengths = rows.finish();
-    m_decodedPixels += rows.pixelsDecoded();
+    const bool interlaced = (flags & 0x40) != 0;
+    bool outOfBudget = false;
+    if (frame.width == width && frame.height == height) {
+        decodeWholeFrame(frame, minCodeSize, interlaced);
+        m_decodedPixels += visible;
+    } else {
+        GifFrameRows rows(width, height, interlaced, frame.width, frame.height,
+                          kMaxDecodedPixels - m_decodedPixels, frame.indices.data());
+        DecodeGifLzw(m_lzwData, minCodeSize, rows);
+        frame.rowLengths = rows.finish();
+        m_decodedPixels += rows.pixelsDecoded();
+        outOfBudget = rows.outOfBudget();
+    }
 
     frame.palette = std::uint32_t(palette);
     frame.transparentIndex = m_control.transparentIndex;
@@ -205,7 +216,27 @@ bool GifParser::readFrame() {
     frame.delay = m_control.delay;
     m_control = GraphicControl();
     m_frames.push_back(std::move(frame));
-    return whole && !rows.outOfBudget();
+    return whole && !outOfBudget && m_decodedPixels < kMaxDecodedPixels;
+}
+
+void GifParser::decodeWholeFrame(GifFrame& frame, int minCodeSize, bool interlaced) {
+    const int w = frame.width, h = frame.height;
+    const std::size_t visible = std::size_t(w) * std::size_t(h);
+    std::size_t decoded;
+    if (!interlaced) {
+        decoded = DecodeGifLzwLinear(m_lzwData, minCodeSize, frame.indices.data(), visible);
+    } else {
+        m_streamOrder.resize(visible);
+        decoded = DecodeGifLzwLinear(m_lzwData, minCodeSize, m_streamOrder.data(), visible);
+    }
+    if (decoded < visible) frame.rowLengths.assign(std::size_t(h), 0);
+    for (int y = 0; y < h; ++y) {
+        const std::size_t start = std::size_t(GifStreamRow(y, h, interlaced)) * std::size_t(w);
+        const int n = int(std::min<std::size_t>(w, decoded > start ? decoded - start : 0));
+        if (interlaced)
+            std::copy_n(m_streamOrder.data() + start, n, frame.indices.data() + std::size_t(y) * w);
+        if (!frame.rowLengths.empty()) frame.rowLengths[y] = n;
+    }
 }
 
 std::uint32_t GifParser::greyPaletteFor(int minCodeSize) {

@@ -17,6 +17,13 @@ struct CodeTable {
     std::uint8_t first[kMaxCodes];
 };
 
+// Minimum code sizes of 1 (some encoders write it for two-colour frames) and 9..11 are outside
+// the format's 2..8 but still make a well-formed code stream, so we take them; a literal above
+// 255 cannot name a palette entry and is kept as 255.
+inline std::uint8_t LiteralPixel(int code) {
+    return std::uint8_t(std::min(code, 255));
+}
+
 // Writes the string of `code` backwards from its last pixel; each entry knows its length.
 inline void WriteString(const CodeTable& table, int code, std::uint8_t* out, int length) {
     for (int i = length - 1; i >= 0; --i) {
@@ -24,6 +31,33 @@ inline void WriteString(const CodeTable& table, int code, std::uint8_t* out, int
         code = table.prefix[code];
     }
 }
+
+// Least-significant-bit-first codes from the joined sub-blocks.
+class CodeReader {
+  public:
+    explicit CodeReader(std::span<const std::uint8_t> data) : m_data(data) {}
+
+    // False when the data ends before a whole code.
+    bool read(int codeSize, int& code) {
+        if (m_count < codeSize) {
+            while (m_count <= 56 && m_pos < m_data.size()) {
+                m_bits |= std::uint64_t(m_data[m_pos++]) << m_count;
+                m_count += 8;
+            }
+            if (m_count < codeSize) return false;
+        }
+        code = int(m_bits & ((1u << codeSize) - 1));
+        m_bits >>= codeSize;
+        m_count -= codeSize;
+        return true;
+    }
+
+  private:
+    std::span<const std::uint8_t> m_data;
+    std::size_t m_pos = 0;
+    std::uint64_t m_bits = 0;
+    int m_count = 0;
+};
 
 }  // namespace
 
@@ -102,9 +136,9 @@ void GifFrameRows::commitAcrossRows(int length) {
     }
 }
 
-int GifFrameRows::streamIndexOfRow(int y) const {
-    if (!m_interlaced) return y;
-    const int h = m_fullHeight;
+int GifStreamRow(int y, int height, bool interlaced) {
+    if (!interlaced) return y;
+    const int h = height;
     const int pass1 = (h + 7) / 8;
     const int pass2 = (h + 3) / 8;
     const int pass3 = (h + 1) / 4;
@@ -118,7 +152,7 @@ std::vector<int> GifFrameRows::finish() {
     if (m_complete) return {};
     std::vector<int> lengths(std::size_t(m_visibleHeight), 0);
     for (int y = 0; y < m_visibleHeight; ++y) {
-        const int s = streamIndexOfRow(y);
+        const int s = GifStreamRow(y, m_fullHeight, m_interlaced);
         if (s < m_streamRow) {
             lengths[y] = m_visibleWidth;
         } else if (s == m_streamRow && m_x > 0) {
@@ -132,41 +166,91 @@ std::vector<int> GifFrameRows::finish() {
     return lengths;
 }
 
+std::size_t DecodeGifLzwLinear(std::span<const std::uint8_t> data, int minCodeSize,
+                               std::uint8_t* out, std::size_t capacity) {
+    if (minCodeSize < 1 || minCodeSize > 11 || capacity == 0) return 0;
+    const int clear = 1 << minCodeSize;
+    const int end = clear + 1;
+    // Where each code's string was output, and how long it is.
+    std::size_t offset[kMaxCodes];
+    std::uint16_t length[kMaxCodes];
+
+    for (int i = 0; i < clear; ++i) length[i] = 1;
+
+    CodeReader reader(data);
+    int codeSize = minCodeSize + 1;
+    int next = clear + 2;
+    int previous = -1;
+    std::size_t previousStart = 0;
+    std::size_t pos = 0;
+    int code;
+    while (pos < capacity && reader.read(codeSize, code)) {
+        if (code == clear) {
+            codeSize = minCodeSize + 1;
+            next = clear + 2;
+            previous = -1;
+            continue;
+        }
+        if (code == end) break;
+        const std::size_t start = pos;
+        if (code < clear) {
+            out[pos++] = LiteralPixel(code);
+        } else if (previous < 0 || code > next) {
+            break;
+        } else if (code < next) {
+            std::size_t n = length[code];
+            const std::uint8_t* src = out + offset[code];
+            std::uint8_t* dst = out + pos;
+            if (n <= 8 && capacity - pos >= 8) {
+                // The bytes past n are rubbish that the next strings overwrite.
+                std::uint64_t chunk;
+                std::memcpy(&chunk, src, 8);
+                std::memcpy(dst, &chunk, 8);
+            } else {
+                n = std::min(n, capacity - pos);
+                std::memcpy(dst, src, n);
+            }
+            pos += n;
+        } else {
+            // The code being defined right now: the previous string plus its first pixel,
+            // and the previous string ends exactly where this one starts.
+            std::size_t n = std::min<std::size_t>(length[previous], capacity - pos);
+            std::memcpy(out + pos, out + previousStart, n);
+            pos += n;
+            if (pos < capacity) out[pos++] = out[previousStart];
+        }
+        if (previous >= 0 && next < kMaxCodes) {
+            offset[next] = previousStart;
+            length[next] = std::uint16_t(length[previous] + 1);
+            ++next;
+            // ">=" rather than "==" so a minimum code size of 1, whose first free code
+            // already needs the wider width, still widens.
+            if (next >= (1 << codeSize) && codeSize < 12) ++codeSize;
+        }
+        previous = code;
+        previousStart = start;
+    }
+    return pos;
+}
+
 void DecodeGifLzw(std::span<const std::uint8_t> data, int minCodeSize, GifFrameRows& rows) {
-    // Minimum code sizes of 1 (some encoders write it for two-colour frames) and 9..11 are
-    // outside the format's 2..8 but still decode to a well-formed code stream, so we take them.
     if (minCodeSize < 1 || minCodeSize > 11 || rows.done()) return;
     const int clear = 1 << minCodeSize;
     const int end = clear + 1;
 
     CodeTable table;
-    // A literal above 255 cannot name a palette entry; it is kept as 255.
     for (int i = 0; i < clear; ++i) {
         table.prefix[i] = 0;
         table.length[i] = 1;
-        table.suffix[i] = table.first[i] = std::uint8_t(std::min(i, 255));
+        table.suffix[i] = table.first[i] = LiteralPixel(i);
     }
 
+    CodeReader reader(data);
     int codeSize = minCodeSize + 1;
     int next = clear + 2;
     int previous = -1;
-    std::uint64_t bits = 0;
-    int bitCount = 0;
-    std::size_t pos = 0;
-    const std::size_t size = data.size();
-
-    for (;;) {
-        if (bitCount < codeSize) {
-            while (bitCount <= 56 && pos < size) {
-                bits |= std::uint64_t(data[pos++]) << bitCount;
-                bitCount += 8;
-            }
-            if (bitCount < codeSize) return;
-        }
-        const int code = int(bits & ((1u << codeSize) - 1));
-        bits >>= codeSize;
-        bitCount -= codeSize;
-
+    int code;
+    while (reader.read(codeSize, code)) {
         if (code == clear) {
             codeSize = minCodeSize + 1;
             next = clear + 2;
@@ -209,8 +293,6 @@ void DecodeGifLzw(std::span<const std::uint8_t> data, int minCodeSize, GifFrameR
             table.first[next] = table.first[previous];
             table.length[next] = std::uint16_t(table.length[previous] + 1);
             ++next;
-            // ">=" rather than "==" so a minimum code size of 1, whose first free code
-            // already needs the wider width, still widens.
             if (next >= (1 << codeSize) && codeSize < 12) ++codeSize;
         }
         previous = code;

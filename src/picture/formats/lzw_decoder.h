@@ -43,7 +43,6 @@ class GifFrameRows {
     void commitAcrossRows(int length);
     void finishRow();
     void enterRow();
-    int streamIndexOfRow(int y) const;
 
     int m_fullWidth;
     int m_fullHeight;
@@ -65,6 +64,15 @@ class GifFrameRows {
     bool m_complete = false;
     bool m_outOfBudget = false;
 };
+
+// Which row of the code stream holds row y of a frame `height` rows high.
+int GifStreamRow(int y, int height, bool interlaced);
+
+// The fast path for a frame wholly on the screen: decodes into `out` in stream order, each
+// string copied from where it was output before. Stops like DecodeGifLzw or when `capacity`
+// pixels are out; gives how many pixels were decoded.
+std::size_t DecodeGifLzwLinear(std::span<const std::uint8_t> data, int minCodeSize,
+                               std::uint8_t* out, std::size_t capacity);
 
 // Decodes one frame's LZW data (its sub-blocks joined) into `rows`. Stops at the end code,
 // when the frame is full, at a code the table does not hold yet, or where the data ends;
