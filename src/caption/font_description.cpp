@@ -37,9 +37,11 @@ QString FaceFromGbk(std::string_view faceName) {
 }
 
 // A face Qt can make, directly or through a substitution the shell installed ("宋体" etc.).
+// Substitutions are asked first: they are a table look-up, while the font database has to list
+// every installed font, which start-up must not wait for.
 bool UsableFace(const QString& face) {
     return !face.isEmpty() &&
-           (QFontDatabase::hasFamily(face) || !QFont::substitutes(face).isEmpty());
+           (!QFont::substitutes(face).isEmpty() || QFontDatabase::hasFamily(face));
 }
 
 }  // namespace
