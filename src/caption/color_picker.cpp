@@ -30,6 +30,7 @@ std::optional<std::uint32_t> ShowPlatformColourDialog(std::uint32_t initial, QWi
 
 ColorPicker::ColorPicker(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 void ColorPicker::setColour(std::uint32_t colour) {
@@ -63,7 +64,7 @@ void ColorPicker::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         openPalette();
     }
-    QWidget::mouseReleaseEvent(event);
+    event->accept();
 }
 
 ColorPalettePopup* ColorPicker::palettePopup() const {

@@ -40,6 +40,9 @@ TransLabel::TransLabel(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Pointer messages over a control are not the main window's (only the drag grab routes
+    // them there).
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 TransLabel::~TransLabel() = default;
