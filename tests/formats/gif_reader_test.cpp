@@ -106,6 +106,10 @@ std::vector<DecodeCase> DecodeCases() {
         cases.push_back({"full table, cleared", {160, 120, Spread(256), {f}}});
         f.clearWhenFull = false;
         cases.push_back({"full table, deferred clear", {160, 120, Spread(256), {f}}});
+        // One column off the screen takes the row-by-row decoder instead of the whole-frame one.
+        cases.push_back({"full table, deferred clear, clipped", {159, 120, Spread(256), {f}}});
+        f.clearWhenFull = true;
+        cases.push_back({"full table, cleared, clipped", {160, 119, Spread(256), {f}}});
     }
     {
         GifSpec spec{3, 2, kFour, {Frame(0, 0, 3, 2, {3, 2, 1, 0, 0, 0})}};
@@ -169,18 +173,27 @@ TEST(GifReader, KeepsWhatWasDecodedFromBrokenCodeStreams) {
         {"minimum code size 0", 0, 2, {{4, 3}, {1, 3}, {2, 3}}, {-1, -1}},
         {"minimum code size 12", 12, 2, {{4, 3}, {1, 3}, {2, 3}}, {-1, -1}},
     };
+    // Each stream once on a screen as wide as the frame and once one pixel narrower, which
+    // goes through the row-by-row decoder.
     for (const CodeCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        GifFrameSpec f = Frame(0, 0, c.width, 1, {});
-        f.minCodeSize = c.minCodeSize;
-        f.lzwData = PackCodes(c.codes);
-        auto picture = ReadGif(BuildGif({c.width, 1, kFour, {f}}));
-        ASSERT_TRUE(picture.ok()) << picture.error();
-        std::vector<std::uint32_t> expected;
-        for (int i : c.expected) expected.push_back(i < 0 ? kUncovered : 0xFF000000u | kFour[i]);
-        EXPECT_EQ(Pixels(picture->image), expected);
-        const bool undecoded = std::count(c.expected.begin(), c.expected.end(), -1) > 0;
-        EXPECT_EQ(picture->image.hasAlpha(), undecoded);
+        for (int screenWidth : {c.width, c.width - 1}) {
+            SCOPED_TRACE(std::string(c.name) + " on a screen " + std::to_string(screenWidth) +
+                         " wide");
+            GifFrameSpec f = Frame(0, 0, c.width, 1, {});
+            f.minCodeSize = c.minCodeSize;
+            f.lzwData = PackCodes(c.codes);
+            auto picture = ReadGif(BuildGif({screenWidth, 1, kFour, {f}}));
+            ASSERT_TRUE(picture.ok()) << picture.error();
+            std::vector<std::uint32_t> expected;
+            for (int x = 0; x < screenWidth; ++x) {
+                const int i = c.expected[x];
+                expected.push_back(i < 0 ? kUncovered : 0xFF000000u | kFour[i]);
+            }
+            EXPECT_EQ(Pixels(picture->image), expected);
+            const bool undecoded =
+                std::count(c.expected.begin(), c.expected.begin() + screenWidth, -1) > 0;
+            EXPECT_EQ(picture->image.hasAlpha(), undecoded);
+        }
     }
 }
 
