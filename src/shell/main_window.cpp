@@ -8,6 +8,7 @@
 #include "caption/caption_handlers.h"
 #include "shell/control_builder.h"
 #include "shell/event_wiring.h"
+#include "shell/group_box.h"
 #include "shell/window_definition.h"
 
 namespace qc {
@@ -47,14 +48,23 @@ void MainWindow::centreOnScreen() {
     move((s.width() - kOuterWidth) / 2, (s.height() - kOuterHeight) / 2);
 }
 
+bool MainWindow::receivesPointerAt(const QPoint& position) const {
+    // Controls keep the pointer to themselves, except group boxes, which let it through;
+    // while the window holds the grab it receives everything.
+    if (QWidget::mouseGrabber() == this) return true;
+    QWidget* child = childAt(position);
+    return !child || qobject_cast<GroupBox*>(child);
+}
+
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
+    if (!receivesPointerAt(p)) return;
     OnWindowMouseMoved(m_controls, p.x(), p.y(), KeysOf(event->modifiers()));
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || !receivesPointerAt(p)) return;
     OnWindowLeftReleased(m_controls, p.x(), p.y(), KeysOf(event->modifiers()));
 }
 

@@ -28,6 +28,8 @@ class MainWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool receivesPointerAt(const QPoint& position) const;
+
     Controls m_controls;
 };
 

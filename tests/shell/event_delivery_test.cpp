@@ -108,3 +108,23 @@ TEST_F(WindowDelivery, EscClosesFromAnyControlButShiftEscDoesNot) {
 
 }  // namespace
 }  // namespace qc
+
+namespace qc {
+namespace {
+
+TEST_F(WindowDelivery, WindowMouseEventsFireOverBareAreaAndGroupBoxesOnly) {
+    struct Case {
+        QPoint at;
+        bool endsDrag;
+    };
+    // Over a read-out label nothing fires; over the window's bare strip and over a group box's
+    // free area the release reaches the window and ends the drag.
+    for (const Case c : {Case{{50, 415}, false}, Case{{390, 200}, true}, Case{{400, 100}, true}}) {
+        state.dragState.dragging = true;
+        QTest::mouseRelease(window.get(), Qt::LeftButton, {}, c.at);
+        EXPECT_EQ(state.dragState.dragging, !c.endsDrag) << c.at.x() << "," << c.at.y();
+    }
+}
+
+}  // namespace
+}  // namespace qc
