@@ -36,6 +36,8 @@ void OnTemplateSelected(Controls& ui) {
     // Whatever was selected, the copy and save buttons lose their success texts.
     ui.copyButton->setText(QStringLiteral("复制图片"));
     ui.saveButton->setText(QStringLiteral("保存到桌面"));
+    ui.copyButton->setToolTip(QString());
+    ui.saveButton->setToolTip(QString());
 }
 
 static void Zoom(Controls& ui, ZoomDirection direction) {

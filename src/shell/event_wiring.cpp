@@ -10,6 +10,7 @@
 #include "convert/number_text.h"
 #include "export/export_handlers.h"
 #include "picture/drop_target.h"
+#include "picture/file_drop.h"
 #include "picture/picture_box.h"
 #include "picture/picture_handlers.h"
 #include "shell/controls.h"

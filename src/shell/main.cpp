@@ -8,6 +8,7 @@
 #include <new>
 
 #include "shell/fatal_error.h"
+#include "shell/font_substitution.h"
 #include "shell/main_window.h"
 #include "shell/program_state.h"
 
@@ -16,23 +17,6 @@ namespace {
 bool HasDisplay() {
     return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
            std::getenv("WAYLAND_DISPLAY");
-}
-
-// The layout names Windows faces; map them to the CJK faces a Linux desktop has.
-void SubstituteFonts() {
-    const QStringList sans = {QStringLiteral("Noto Sans CJK SC"),
-                              QStringLiteral("WenQuanYi Micro Hei"),
-                              QStringLiteral("Droid Sans Fallback")};
-    const QStringList serif = {QStringLiteral("Noto Serif CJK SC"),
-                               QStringLiteral("AR PL UMing CN"),
-                               QStringLiteral("Noto Sans CJK SC")};
-    QFont::insertSubstitutions(QStringLiteral("微软雅黑"), sans);
-    QFont::insertSubstitutions(QStringLiteral("Microsoft YaHei"), sans);
-    QFont::insertSubstitutions(QStringLiteral("宋体"), serif);
-    QFont::insertSubstitutions(QStringLiteral("SimSun"), serif);
-    QFont gui(QStringLiteral("Noto Sans CJK SC"));
-    gui.setPixelSize(12);
-    QApplication::setFont(gui);
 }
 
 // For the start-up benchmark only: end the run once the window has painted.
@@ -62,7 +46,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QDir::setCurrent(QCoreApplication::applicationDirPath());
-    SubstituteFonts();
+    qc::SubstituteFonts();
 
     qc::ProgramState state;
     int code = 0;

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QFont>
+
+#include "shell/font_substitution.h"
 
 // One QApplication for a whole widget test program, on the offscreen platform.
 inline QApplication& TestApp() {
@@ -11,9 +12,7 @@ inline QApplication& TestApp() {
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* a = new QApplication(argc, argv);
-        QFont gui(QStringLiteral("Noto Sans CJK SC"));
-        gui.setPixelSize(12);
-        QApplication::setFont(gui);
+        qc::SubstituteFonts();
         return a;
     }();
     return *app;

@@ -16,21 +16,30 @@ PictureKind DetectPictureKind(std::span<const std::uint8_t> b) {
     if (std::memcmp(b.data(), "GIF87a", 6) == 0 || std::memcmp(b.data(), "GIF89a", 6) == 0)
         return PictureKind::Gif;
     if (b[0] == 0x0A && b[1] <= 5 && b[2] == 1 && b[3] == 8) return PictureKind::Pcx8;
-    if (b[0] == 0x0A && b[1] == 3 && b[2] == 1 && b[3] == 1) return PictureKind::Pcx1;
+    // Most writers mark 1-bit files as version 5, not only 3; those are real PCX pictures too.
+    if (b[0] == 0x0A && b[1] <= 5 && b[2] == 1 && b[3] == 1) return PictureKind::Pcx1;
     return PictureKind::None;
 }
 
 const char* PictureKindName(PictureKind kind) {
     switch (kind) {
-        case PictureKind::Bmp: return "bmp";
-        case PictureKind::Jpeg: return "jpeg";
-        case PictureKind::Png: return "png";
-        case PictureKind::Icon: return "icon";
-        case PictureKind::Cursor: return "cursor";
-        case PictureKind::Gif: return "gif";
+        case PictureKind::Bmp:
+            return "bmp";
+        case PictureKind::Jpeg:
+            return "jpeg";
+        case PictureKind::Png:
+            return "png";
+        case PictureKind::Icon:
+            return "icon";
+        case PictureKind::Cursor:
+            return "cursor";
+        case PictureKind::Gif:
+            return "gif";
         case PictureKind::Pcx8:
-        case PictureKind::Pcx1: return "pcx";
-        case PictureKind::None: break;
+        case PictureKind::Pcx1:
+            return "pcx";
+        case PictureKind::None:
+            break;
     }
     return "none";
 }
