@@ -30,8 +30,9 @@ run: build
 		exit 1; fi
 	@./$(BUILD)/quipcanvas
 
+# fontconfig keeps caches for the whole process; LeakSanitizer is told so for every test.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
 install: build
 	@cmake --install $(BUILD) --prefix $(PREFIX)
