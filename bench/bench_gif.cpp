@@ -17,7 +17,7 @@
 namespace {
 
 using qc::test::GifFrameSpec;
-using qc::test::GifSpec;
+using qc::test::GifRecipe;
 
 constexpr int kSide = 480;
 
@@ -44,23 +44,23 @@ std::vector<std::uint8_t> Picture(int width, int height, int phase) {
 }
 
 std::vector<std::uint8_t> StillGif() {
-    GifSpec spec{kSide, kSide, Palette(), {}};
+    GifRecipe recipe{kSide, kSide, Palette(), {}};
     GifFrameSpec f;
     f.width = f.height = kSide;
     f.indices = Picture(kSide, kSide, 0);
-    spec.frames.push_back(f);
-    return qc::test::BuildGif(spec);
+    recipe.frames.push_back(f);
+    return qc::test::BuildGif(recipe);
 }
 
 // 30 frames: a full first frame, then 240 × 240 patches wandering over it with every
 // disposal method, some with a transparent colour.
 std::vector<std::uint8_t> AnimatedGif() {
-    GifSpec spec{kSide, kSide, Palette(), {}};
+    GifRecipe recipe{kSide, kSide, Palette(), {}};
     GifFrameSpec first;
     first.width = first.height = kSide;
     first.indices = Picture(kSide, kSide, 0);
     first.delay = 4;
-    spec.frames.push_back(first);
+    recipe.frames.push_back(first);
     for (int i = 1; i < 30; ++i) {
         GifFrameSpec f;
         f.width = f.height = 240;
@@ -70,10 +70,10 @@ std::vector<std::uint8_t> AnimatedGif() {
         f.disposal = i % 4;
         f.transparentIndex = i % 3 == 0 ? 7 : -1;
         f.delay = 4;
-        spec.frames.push_back(f);
+        recipe.frames.push_back(f);
     }
-    spec.loopOnce = true;
-    return qc::test::BuildGif(spec);
+    recipe.loopOnce = true;
+    return qc::test::BuildGif(recipe);
 }
 
 void DecodeAndPlayOurs(benchmark::State& state, const std::vector<std::uint8_t>& bytes) {

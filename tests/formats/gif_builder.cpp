@@ -129,27 +129,27 @@ std::vector<std::uint8_t> PackCodes(const std::vector<std::pair<int, int>>& code
     return writer.finish();
 }
 
-std::vector<std::uint8_t> BuildGif(const GifSpec& spec) {
+std::vector<std::uint8_t> BuildGif(const GifRecipe& recipe) {
     std::vector<std::uint8_t> out = {'G', 'I', 'F', '8', '9', 'a'};
-    Put16(out, spec.width);
-    Put16(out, spec.height);
-    const bool global = !spec.globalPalette.empty();
-    out.push_back(std::uint8_t(global ? 0x80 | SizeField(spec.globalPalette.size()) : 0));
+    Put16(out, recipe.width);
+    Put16(out, recipe.height);
+    const bool global = !recipe.globalPalette.empty();
+    out.push_back(std::uint8_t(global ? 0x80 | SizeField(recipe.globalPalette.size()) : 0));
     out.push_back(0);
     out.push_back(0);
-    if (global) PutPalette(out, spec.globalPalette);
-    if (spec.loopOnce) {
+    if (global) PutPalette(out, recipe.globalPalette);
+    if (recipe.loopOnce) {
         const std::uint8_t app[] = {0x21, 0xFF, 11,  'N', 'E', 'T', 'S', 'C', 'A', 'P',
                                     'E',  '2',  '.', '0', 3,   1,   1,   0,   0};
         out.insert(out.end(), std::begin(app), std::end(app));
     }
-    if (spec.comment) {
+    if (recipe.comment) {
         const std::uint8_t text[] = {'h', 'e', 'l', 'l', 'o'};
         out.push_back(0x21);
         out.push_back(0xFE);
         PutSubBlocks(out, text);
     }
-    for (const GifFrameSpec& f : spec.frames) {
+    for (const GifFrameSpec& f : recipe.frames) {
         out.insert(out.end(), {0x21, 0xF9, 4});
         out.push_back(std::uint8_t((f.disposal << 2) | (f.transparentIndex >= 0 ? 1 : 0)));
         Put16(out, f.delay);
@@ -166,7 +166,7 @@ std::vector<std::uint8_t> BuildGif(const GifSpec& spec) {
                                    (f.interlaced ? 0x40 : 0)));
         if (local) PutPalette(out, f.localPalette);
         const std::size_t colours =
-            local ? f.localPalette.size() : std::max<std::size_t>(spec.globalPalette.size(), 2);
+            local ? f.localPalette.size() : std::max<std::size_t>(recipe.globalPalette.size(), 2);
         const int minCodeSize =
             f.minCodeSize >= 0 ? f.minCodeSize : std::max(2, SizeField(colours) + 1);
         out.push_back(std::uint8_t(minCodeSize));
@@ -177,7 +177,7 @@ std::vector<std::uint8_t> BuildGif(const GifSpec& spec) {
             PutSubBlocks(out, EncodeLzw(ordered, minCodeSize, f.clearWhenFull));
         }
     }
-    if (spec.trailer) out.push_back(0x3B);
+    if (recipe.trailer) out.push_back(0x3B);
     return out;
 }
 

@@ -25,7 +25,7 @@ struct GifFrameSpec {
     std::vector<std::uint8_t> lzwData;  // when set, written instead of encoding `indices`
 };
 
-struct GifSpec {
+struct GifRecipe {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> globalPalette;  // 0xRRGGBB; empty for none
@@ -39,7 +39,7 @@ std::vector<std::uint8_t> EncodeLzw(std::span<const std::uint8_t> indices, int m
                                     bool clearWhenFull);
 // Packs (code, bit width) pairs the way GIF does: least significant bit first.
 std::vector<std::uint8_t> PackCodes(const std::vector<std::pair<int, int>>& codes);
-std::vector<std::uint8_t> BuildGif(const GifSpec& spec);
+std::vector<std::uint8_t> BuildGif(const GifRecipe& recipe);
 
 // A frame of the given size whose pixels are a deterministic pseudo-random pattern below
 // `colours`, with runs so the encoder finds repeats.

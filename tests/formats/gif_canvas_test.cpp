@@ -11,7 +11,7 @@ namespace {
 
 using test::BuildGif;
 using test::GifFrameSpec;
-using test::GifSpec;
+using test::GifRecipe;
 using test::PackCodes;
 
 constexpr std::uint32_t kBackground = 0x808080;
@@ -62,13 +62,13 @@ GifFrameSpec Frame(int left, int top, int width, int height, std::vector<std::ui
 // Frame 0 paints the left half red, frame 1 a 2 × 2 block with a transparent pixel, frame 2
 // one blue pixel; frames 1 and 2 use the disposal under test.
 std::shared_ptr<const GifAnimation> ThreeFrames(int disposal) {
-    GifSpec spec{4, 3, {0xFF0000, 0x00FF00, 0x0000FF, 0x102030}, {}};
-    spec.frames.push_back(Frame(0, 0, 2, 3, {0, 0, 0, 0, 0, 0}, 1, 7));
-    spec.frames.push_back(Frame(1, 1, 2, 2, {1, 2, 3, 1}, disposal, 0));
-    spec.frames.back().transparentIndex = 3;
-    spec.frames.push_back(Frame(0, 0, 1, 1, {2}, disposal, 3));
-    spec.loopOnce = true;
-    auto picture = ReadGif(BuildGif(spec));
+    GifRecipe recipe{4, 3, {0xFF0000, 0x00FF00, 0x0000FF, 0x102030}, {}};
+    recipe.frames.push_back(Frame(0, 0, 2, 3, {0, 0, 0, 0, 0, 0}, 1, 7));
+    recipe.frames.push_back(Frame(1, 1, 2, 2, {1, 2, 3, 1}, disposal, 0));
+    recipe.frames.back().transparentIndex = 3;
+    recipe.frames.push_back(Frame(0, 0, 1, 1, {2}, disposal, 3));
+    recipe.loopOnce = true;
+    auto picture = ReadGif(BuildGif(recipe));
     EXPECT_TRUE(picture.ok());
     return picture->animation;
 }
@@ -111,12 +111,12 @@ INSTANTIATE_TEST_SUITE_P(Disposals, GifCanvasDisposal,
                                          DisposalCase{3, kRestored}));
 
 TEST(GifCanvas, BrokenFrameLeavesUndecodedPixelsAsTheyWere) {
-    GifSpec spec{3, 1, {0xFF0000, 0x00FF00, 0x0000FF, 0x102030}, {}};
-    spec.frames.push_back(Frame(0, 0, 3, 1, {0, 0, 0}, 0, 0));
-    spec.frames.push_back(Frame(0, 0, 3, 1, {}, 0, 0));
+    GifRecipe recipe{3, 1, {0xFF0000, 0x00FF00, 0x0000FF, 0x102030}, {}};
+    recipe.frames.push_back(Frame(0, 0, 3, 1, {0, 0, 0}, 0, 0));
+    recipe.frames.push_back(Frame(0, 0, 3, 1, {}, 0, 0));
     // Clear, then "green", then a code the table cannot hold yet.
-    spec.frames.back().lzwData = PackCodes({{4, 3}, {1, 3}, {7, 3}});
-    auto picture = ReadGif(BuildGif(spec));
+    recipe.frames.back().lzwData = PackCodes({{4, 3}, {1, 3}, {7, 3}});
+    auto picture = ReadGif(BuildGif(recipe));
     ASSERT_TRUE(picture.ok());
     auto canvas = GifCanvas::Create(picture->animation, kBackground);
     ASSERT_TRUE(canvas.ok());

@@ -11,7 +11,7 @@ namespace {
 
 using test::BuildGif;
 using test::GifFrameSpec;
-using test::GifSpec;
+using test::GifRecipe;
 using test::PackCodes;
 using test::PatternIndices;
 
@@ -26,17 +26,17 @@ std::vector<std::uint32_t> Spread(int colours) {
     return palette;
 }
 
-// The first frame as ReadGif should give it, worked out directly from the spec.
-std::vector<std::uint32_t> ExpectedFirstFrame(const GifSpec& spec) {
-    std::vector<std::uint32_t> out(std::size_t(spec.width) * spec.height, kUncovered);
-    const GifFrameSpec& f = spec.frames.front();
-    const auto& table = f.localPalette.empty() ? spec.globalPalette : f.localPalette;
-    for (int y = 0; y < f.height && f.top + y < spec.height; ++y) {
-        for (int x = 0; x < f.width && f.left + x < spec.width; ++x) {
+// The first frame as ReadGif should give it, worked out directly from the recipe.
+std::vector<std::uint32_t> ExpectedFirstFrame(const GifRecipe& recipe) {
+    std::vector<std::uint32_t> out(std::size_t(recipe.width) * recipe.height, kUncovered);
+    const GifFrameSpec& f = recipe.frames.front();
+    const auto& table = f.localPalette.empty() ? recipe.globalPalette : f.localPalette;
+    for (int y = 0; y < f.height && f.top + y < recipe.height; ++y) {
+        for (int x = 0; x < f.width && f.left + x < recipe.width; ++x) {
             const int index = f.indices[y * f.width + x];
             std::uint32_t c = 0xFF000000u | (index < int(table.size()) ? table[index] : 0);
             if (index == f.transparentIndex) c &= 0x00FFFFFF;
-            out[(f.top + y) * spec.width + f.left + x] = c;
+            out[(f.top + y) * recipe.width + f.left + x] = c;
         }
     }
     return out;
@@ -58,7 +58,7 @@ GifFrameSpec Frame(int left, int top, int width, int height, std::vector<std::ui
 
 struct DecodeCase {
     const char* name;
-    GifSpec spec;
+    GifRecipe recipe;
 };
 
 std::vector<DecodeCase> DecodeCases() {
@@ -112,9 +112,9 @@ std::vector<DecodeCase> DecodeCases() {
         cases.push_back({"full table, cleared, clipped", {160, 119, Spread(256), {f}}});
     }
     {
-        GifSpec spec{3, 2, kFour, {Frame(0, 0, 3, 2, {3, 2, 1, 0, 0, 0})}};
-        spec.loopOnce = spec.comment = true;
-        cases.push_back({"application and comment blocks are skipped", spec});
+        GifRecipe recipe{3, 2, kFour, {Frame(0, 0, 3, 2, {3, 2, 1, 0, 0, 0})}};
+        recipe.loopOnce = recipe.comment = true;
+        cases.push_back({"application and comment blocks are skipped", recipe});
     }
     {
         GifFrameSpec f = Frame(0, 0, 3, 1, {0, 1, 3});
@@ -127,12 +127,12 @@ std::vector<DecodeCase> DecodeCases() {
 TEST(GifReader, DecodesFirstFrames) {
     for (const DecodeCase& c : DecodeCases()) {
         SCOPED_TRACE(c.name);
-        const auto bytes = BuildGif(c.spec);
+        const auto bytes = BuildGif(c.recipe);
         auto picture = ReadGif(bytes);
         ASSERT_TRUE(picture.ok()) << picture.error();
-        EXPECT_EQ(picture->width(), c.spec.width);
-        EXPECT_EQ(picture->height(), c.spec.height);
-        const auto expected = ExpectedFirstFrame(c.spec);
+        EXPECT_EQ(picture->width(), c.recipe.width);
+        EXPECT_EQ(picture->height(), c.recipe.height);
+        const auto expected = ExpectedFirstFrame(c.recipe);
         EXPECT_EQ(Pixels(picture->image), expected);
         const bool anyAlpha = std::any_of(expected.begin(), expected.end(),
                                           [](std::uint32_t p) { return p >> 24 != 0xFF; });
@@ -142,8 +142,8 @@ TEST(GifReader, DecodesFirstFrames) {
 }
 
 TEST(GifReader, FrameWithoutAnyColourTableIsGrey) {
-    GifSpec spec{4, 1, {}, {Frame(0, 0, 4, 1, {0, 1, 2, 3})}};
-    auto picture = ReadGif(BuildGif(spec));
+    GifRecipe recipe{4, 1, {}, {Frame(0, 0, 4, 1, {0, 1, 2, 3})}};
+    auto picture = ReadGif(BuildGif(recipe));
     ASSERT_TRUE(picture.ok()) << picture.error();
     EXPECT_EQ(Pixels(picture->image),
               (std::vector<std::uint32_t>{0xFF000000, 0xFF555555, 0xFFAAAAAA, 0xFFFFFFFF}));
@@ -230,8 +230,8 @@ TEST(GifReader, RefusesBrokenHeaders) {
     }
 }
 
-GifSpec ThreeFrames() {
-    GifSpec spec{4, 3, kFour, {}};
+GifRecipe ThreeFrames() {
+    GifRecipe recipe{4, 3, kFour, {}};
     GifFrameSpec a = Frame(0, 0, 4, 3, PatternIndices(4, 3, 4, 1));
     a.delay = 7;
     GifFrameSpec b = Frame(1, 1, 2, 2, {1, 2, 3, 0});
@@ -240,8 +240,8 @@ GifSpec ThreeFrames() {
     GifFrameSpec c = Frame(0, 0, 1, 1, {2});
     c.disposal = 3;
     c.localPalette = {0xABCDEF, 0x000001};
-    spec.frames = {a, b, c};
-    return spec;
+    recipe.frames = {a, b, c};
+    return recipe;
 }
 
 TEST(GifReader, AnimationHoldsEveryFrame) {
@@ -271,28 +271,28 @@ TEST(GifReader, StillWhenOnlyOneFrameFollowsEvenWithTrailingBlocks) {
 }
 
 TEST(GifReader, StopsAtTheFrameLimit) {
-    GifSpec spec{1, 1, kFour, std::vector<GifFrameSpec>(10005, Frame(0, 0, 1, 1, {1}))};
-    auto picture = ReadGif(BuildGif(spec));
+    GifRecipe recipe{1, 1, kFour, std::vector<GifFrameSpec>(10005, Frame(0, 0, 1, 1, {1}))};
+    auto picture = ReadGif(BuildGif(recipe));
     ASSERT_TRUE(picture.ok()) << picture.error();
     ASSERT_NE(picture->animation, nullptr);
     EXPECT_EQ(picture->animation->frames().size(), 10000u);
 }
 
-std::size_t FirstDescriptorEnd(const GifSpec& spec) {
+std::size_t FirstDescriptorEnd(const GifRecipe& recipe) {
     // Header, global table, graphic control block, descriptor, code size byte.
     std::size_t entries = 2;
-    while (entries < spec.globalPalette.size()) entries *= 2;
+    while (entries < recipe.globalPalette.size()) entries *= 2;
     return 13 + 3 * entries + 8 + 10 + 1;
 }
 
 TEST(GifReader, TruncatedFilesKeepTheirDecodedPixels) {
-    const GifSpec spec = ThreeFrames();
-    const auto bytes = BuildGif(spec);
-    const auto expected = ExpectedFirstFrame(spec);
+    const GifRecipe recipe = ThreeFrames();
+    const auto bytes = BuildGif(recipe);
+    const auto expected = ExpectedFirstFrame(recipe);
     for (std::size_t n = 0; n < bytes.size(); ++n) {
         SCOPED_TRACE(n);
         auto picture = ReadGif(std::span(bytes).first(n));
-        ASSERT_EQ(picture.ok(), n >= FirstDescriptorEnd(spec));
+        ASSERT_EQ(picture.ok(), n >= FirstDescriptorEnd(recipe));
         if (!picture) continue;
         const auto pixels = Pixels(picture->image);
         for (std::size_t i = 0; i < pixels.size(); ++i)

@@ -53,19 +53,19 @@ Bytes IconOf(const std::vector<QSize>& sizes) {
 }
 
 Bytes AnimatedGif(int width, int height) {
-    test::GifSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.globalPalette = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
+    test::GifRecipe recipe;
+    recipe.width = width;
+    recipe.height = height;
+    recipe.globalPalette = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
     for (int i = 0; i < 2; ++i) {
         test::GifFrameSpec frame;
         frame.width = width;
         frame.height = height;
         frame.indices = test::PatternIndices(width, height, 4, unsigned(i + 1));
         frame.delay = 5;
-        spec.frames.push_back(frame);
+        recipe.frames.push_back(frame);
     }
-    return test::BuildGif(spec);
+    return test::BuildGif(recipe);
 }
 
 class FileDrop : public testing::Test {

@@ -14,7 +14,7 @@ namespace {
 
 using test::BuildGif;
 using test::GifFrameSpec;
-using test::GifSpec;
+using test::GifRecipe;
 
 GifFrameSpec Frame(int delay, std::uint8_t colour) {
     GifFrameSpec f;
@@ -27,10 +27,10 @@ GifFrameSpec Frame(int delay, std::uint8_t colour) {
 
 // Three frames (delays 0, 7 and 2) of one colour each, asking for a single pass.
 std::shared_ptr<const GifAnimation> Animation() {
-    GifSpec spec{4, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0x000000}, {}};
-    spec.frames = {Frame(0, 0), Frame(7, 1), Frame(2, 2)};
-    spec.loopOnce = true;
-    auto picture = ReadGif(BuildGif(spec));
+    GifRecipe recipe{4, 2, {0xFF0000, 0x00FF00, 0x0000FF, 0x000000}, {}};
+    recipe.frames = {Frame(0, 0), Frame(7, 1), Frame(2, 2)};
+    recipe.loopOnce = true;
+    auto picture = ReadGif(BuildGif(recipe));
     EXPECT_TRUE(picture.ok());
     return picture->animation;
 }
