@@ -21,8 +21,11 @@ deps:
 configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 
+# Cleared so the build's own make does not print every directory it enters as a sub-make.
+SUBMAKE := env -u MAKEFLAGS -u MAKELEVEL -u MFLAGS
+
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@$(SUBMAKE) cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -40,7 +43,7 @@ install: build
 # libFuzzer targets, one per reader, each run for FUZZ_SECONDS.
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQC_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build build-fuzz -j $(JOBS)
+	@$(SUBMAKE) cmake --build build-fuzz -j $(JOBS)
 	@bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
 bench: build
