@@ -81,7 +81,9 @@ QFont MakeFont(const std::optional<FontDescription>& description) {
     const FontDescription& d = *description;
 
     const QString face = FaceFromGbk(d.faceName);
-    if (UsableFace(face)) font.setFamily(face);
+    // Asking for the substitute's own name lets Qt share one font fallback list with the
+    // controls that already use that face, instead of building another at start-up.
+    if (UsableFace(face)) font.setFamily(QFont::substitute(face));
 
     if (d.height < 0) {
         font.setPixelSize(ClampedPixelSize(-std::int64_t(d.height)));
