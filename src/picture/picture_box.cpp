@@ -16,25 +16,6 @@ constexpr int kMaxExtent = 32627;
 // keeping a whole scaled copy (a fully zoomed box would need gigabytes).
 constexpr qint64 kMaxCachedPixels = 16 * 1024 * 1024;
 
-// The picture as the box draws it: opaque, transparent parts over the box's background.
-QImage DrawablePicture(const DecodedPicture& picture, QRgb background) {
-    Bitmap image = picture.image;
-    if (image.hasAlpha()) {
-        auto copy = image.clone();
-        if (!copy) return {};
-        image = std::move(copy.value());
-        if (picture.kind == PictureKind::Gif) {
-            // A still GIF draws its transparent colour as an ordinary colour.
-            std::uint32_t* p = image.pixels();
-            for (std::size_t i = 0, n = image.pixelCount(); i < n; ++i) p[i] |= 0xFF000000u;
-            image.setHasAlpha(false);
-        } else {
-            BlendOver(image, background & 0xFFFFFF);
-        }
-    }
-    return ImageView(image);
-}
-
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
@@ -75,7 +56,10 @@ void PictureBox::assignDecoded(const QByteArray& bytes, DecodedPicture picture) 
     clearPicture();
     m_bytes = bytes;
     m_picture = std::move(picture);
-    if (!m_picture.image.isNull()) m_source = DrawablePicture(m_picture, backgroundColour().rgb());
+    if (!m_picture.image.isNull()) {
+        auto drawable = OpaqueOver(m_picture, backgroundColour().rgb() & 0xFFFFFF);
+        if (drawable) m_source = ImageView(*drawable);
+    }
     update();
 }
 

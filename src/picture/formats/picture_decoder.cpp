@@ -13,15 +13,22 @@ namespace qc {
 
 PictureReadFunction ReaderFor(PictureKind kind) {
     switch (kind) {
-        case PictureKind::Bmp: return ReadBmp;
-        case PictureKind::Jpeg: return ReadJpeg;
-        case PictureKind::Png: return ReadPng;
+        case PictureKind::Bmp:
+            return ReadBmp;
+        case PictureKind::Jpeg:
+            return ReadJpeg;
+        case PictureKind::Png:
+            return ReadPng;
         case PictureKind::Icon:
-        case PictureKind::Cursor: return ReadIcon;
-        case PictureKind::Gif: return ReadGif;
+        case PictureKind::Cursor:
+            return ReadIcon;
+        case PictureKind::Gif:
+            return ReadGif;
         case PictureKind::Pcx8:
-        case PictureKind::Pcx1: return ReadPcx;
-        case PictureKind::None: break;
+        case PictureKind::Pcx1:
+            return ReadPcx;
+        case PictureKind::None:
+            break;
     }
     return nullptr;
 }
@@ -56,24 +63,27 @@ void BlendOver(Bitmap& bitmap, std::uint32_t background) {
     bitmap.setHasAlpha(false);
 }
 
-Result<Bitmap> RenderForMeasuring(std::span<const std::uint8_t> bytes) {
-    auto picture = DecodePicture(bytes);
-    if (!picture) return picture.takeError();
-    Bitmap image = picture->image;
-    if (!image.hasAlpha()) return image;
-    // The reader's bitmap may be shared with a box that shows it; change a copy.
-    auto copy = image.clone();
-    if (!copy) return copy.takeError();
-    image = std::move(copy.value());
-    if (picture->kind == PictureKind::Gif) {
+Result<Bitmap> OpaqueOver(const DecodedPicture& picture, std::uint32_t background) {
+    if (!picture.image.hasAlpha()) return picture.image;
+    // The reader's bitmap may be shared with whoever else shows it; change a copy.
+    auto copy = picture.image.clone();
+    if (!copy) return copy;
+    Bitmap& image = copy.value();
+    if (picture.kind == PictureKind::Gif) {
         // A GIF's transparent colour counts as an ordinary colour here.
         std::uint32_t* p = image.pixels();
         for (std::size_t i = 0, n = image.pixelCount(); i < n; ++i) p[i] |= 0xFF000000u;
         image.setHasAlpha(false);
     } else {
-        BlendOver(image, 0xFFFFFF);
+        BlendOver(image, background);
     }
-    return image;
+    return copy;
+}
+
+Result<Bitmap> RenderForMeasuring(std::span<const std::uint8_t> bytes) {
+    auto picture = DecodePicture(bytes);
+    if (!picture) return picture.takeError();
+    return OpaqueOver(*picture, 0xFFFFFF);
 }
 
 }  // namespace qc

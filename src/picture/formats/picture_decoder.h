@@ -22,6 +22,11 @@ Result<DecodedPicture> DecodePicture(std::span<const std::uint8_t> bytes);
 // blended over white; a GIF gives its first frame on the logical screen.
 Result<Bitmap> RenderForMeasuring(std::span<const std::uint8_t> bytes);
 
+// The picture as it is drawn over `background` (0xRRGGBB): opaque pixels as they are, the
+// rest blended by BlendOver; a GIF's transparent colour is drawn as an ordinary colour.
+// Shares the reader's pixels when there is nothing to blend.
+Result<Bitmap> OpaqueOver(const DecodedPicture& picture, std::uint32_t background);
+
 // The drawing rule for pixels with alpha below 255: each channel becomes
 // c·α·k + b·(1 − α·k) with k = 1/255 in single precision, truncated and clamped.
 // Opaque pixels stay as they are. `background` is 0xRRGGBB (alpha ignored).
