@@ -6,10 +6,10 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "shell/control_geometry.h"
+
 namespace qc {
 namespace {
-
-constexpr int kMaxPlace = 32627;
 
 QColor ColourOf(std::uint32_t colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -84,19 +84,19 @@ void TransLabel::setWordWrap(bool on) {
 
 // Moving a non-opaque child makes Qt repaint the parent beneath both the old and the new box.
 void TransLabel::setCaptionLeft(int left) {
-    move(std::clamp(left, -kMaxPlace, kMaxPlace), y());
+    move(ClampPlace(left), y());
 }
 
 void TransLabel::setCaptionTop(int top) {
-    move(x(), std::clamp(top, -kMaxPlace, kMaxPlace));
+    move(x(), ClampPlace(top));
 }
 
 void TransLabel::setCaptionWidth(int width) {
-    resize(std::clamp(width, 0, kMaxPlace), height());
+    resize(ClampExtent(width), height());
 }
 
 void TransLabel::setCaptionHeight(int height) {
-    resize(width(), std::clamp(height, 0, kMaxPlace));
+    resize(width(), ClampExtent(height));
 }
 
 void TransLabel::ensureLayout() const {

@@ -7,11 +7,11 @@
 #include "picture/formats/picture_decoder.h"
 #include "picture/gif_player.h"
 #include "picture/qimage_view.h"
+#include "shell/control_geometry.h"
 
 namespace qc {
 namespace {
 
-constexpr int kMaxExtent = 32627;
 // Above this many pixels the box is drawn from the original region by region instead of
 // keeping a whole scaled copy (a fully zoomed box would need gigabytes).
 constexpr qint64 kMaxCachedPixels = 16 * 1024 * 1024;
@@ -64,16 +64,16 @@ void PictureBox::assignDecoded(const QByteArray& bytes, DecodedPicture picture) 
 }
 
 void PictureBox::setBoxLeft(int left) {
-    move(std::clamp(left, -kMaxExtent, kMaxExtent), y());
+    move(ClampPlace(left), y());
 }
 void PictureBox::setBoxTop(int top) {
-    move(x(), std::clamp(top, -kMaxExtent, kMaxExtent));
+    move(x(), ClampPlace(top));
 }
 void PictureBox::setBoxWidth(int width) {
-    resize(std::clamp(width, 0, kMaxExtent), height());
+    resize(ClampExtent(width), height());
 }
 void PictureBox::setBoxHeight(int height) {
-    resize(width(), std::clamp(height, 0, kMaxExtent));
+    resize(width(), ClampExtent(height));
 }
 
 void PictureBox::startPlayerIfNeeded() {

@@ -25,6 +25,7 @@
 #include "picture/picture_box.h"
 #include "picture/picture_handlers.h"
 #include "picture/template_catalog.h"
+#include "shell/control_geometry.h"
 #include "shell/controls.h"
 #include "shell/edit_box.h"
 #include "shell/font_substitution.h"
@@ -42,7 +43,6 @@ constexpr int kExitUsage = 2;
 // The ranges a user can reach with the controls; zoom is bounded so the box stays capturable.
 constexpr int kMinPoints = 1, kMaxPoints = 95;
 constexpr int kMinBoxSide = 1, kMaxBoxSide = 500;
-constexpr int kMaxPlace = 32627;
 constexpr int kMaxZoomSteps = 100;
 
 std::optional<int> WholeNumber(std::string_view text) {
@@ -223,7 +223,8 @@ Result<RenderOptions> ParseRenderOptions(const std::vector<std::string>& args) {
             o.boxHeight = size->second;
         } else if (option == "--at") {
             const auto place = NumberPair(value, ',');
-            if (!place || std::abs(place->first) > kMaxPlace || std::abs(place->second) > kMaxPlace)
+            if (!place || std::abs(place->first) > kMaxControlExtent ||
+                std::abs(place->second) > kMaxControlExtent)
                 return Bad(option, "must be X,Y within -32627..32627");
             o.left = place->first;
             o.top = place->second;
